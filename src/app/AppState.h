@@ -1,0 +1,58 @@
+#pragma once
+// The process-wide records of the tracking window, one instance each, owned by the
+// application object.
+
+#include "GeneralSettings.h"
+#include "TimeScales.h"
+#include "TrackingState.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvora {
+
+// Window layout values fixed when the main window is created.
+struct TLayout {
+    int FontScale = 15;          // 18 on a 120-dpi screen
+    char WindowSizeOption = '-'; // '-' W1, '/' W2, '+' W3 after the screen adjustment
+    int LayoutSize = 1;          // 1..5
+    double MapScale = 1.0;
+};
+
+struct TAppState {
+    QString DataFolder;
+    QString ProgramFolder;
+    bool SecondInstance = false;
+    bool StartupDone = false;
+    QChar DecimalSeparator = '.';     // '.' until the station settings are read
+
+    TStationSettings Station;
+    TStartSettings Start;
+    TWindowPosition WindowPosition;
+    char ReportBelowHorizon = '+';
+    bool UseRotorServer = false;
+    bool UseRadioServer = false;
+    bool FlipOption = true;           // switched off by a flip side 'S'
+    QString MapFolder = "Maps2D\\";
+    QStringList PriorityList;
+    QStringList ProgramList;
+    QStringList AuxiliaryList;
+
+    TTimeScales Time;
+    TTrackingState Tracking;
+    TLayout Layout;
+};
+
+// Layout from the stored window size and the screen: the option is reduced to what
+// the screen allows, then gives the layout size and map scale.
+TLayout ComputeLayout(char storedOption, int screenWidth, double logicalDpiX);
+
+struct TLayoutGeometry {
+    int ClientWidth;   // window width less the frame allowance
+    int ClientHeight;
+    int MapFrameWidth; // BevAusgabe
+    int MapFrameHeight;
+};
+TLayoutGeometry GeometryOfLayout(int layoutSize);
+
+}  // namespace kelvora

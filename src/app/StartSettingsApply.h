@@ -1,0 +1,19 @@
+#pragma once
+#include "AppState.h"
+#include "StartupHooks.h"
+
+namespace kelvora {
+
+// Reads "SatStart.SQF" and "SatStartISS.SQF" and applies every toggle in order.
+void ReadStartSettings(TAppState& app, IStartupHooks& hooks);
+// Applies start settings already in memory.
+void ApplyStartSettings(TAppState& app, IStartupHooks& hooks);
+
+// The label texts of the toggle panel for the state in memory.
+struct TToggleTexts {
+    QString Rotor, Cat, AutoChange, Multi, Zoom, Sun, Arrow, BlueM, WinSize;
+};
+TToggleTexts ToggleTexts(const TAppState& app);
+QString WindowSizeText(char option);
+
+}  // namespace kelvora

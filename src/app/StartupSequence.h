@@ -1,0 +1,45 @@
+#pragma once
+// Reads every setting and data file in a fixed order and hands over to tracking.
+// A missing file or a bad number stops the sequence at its step; tracking does not start.
+
+#include "AppState.h"
+#include "OperatorPrompt.h"
+#include "StartupHooks.h"
+#include "TrackingCycle.h"
+
+namespace kelvora {
+
+struct TStartupResult {
+    bool Completed = false;     // reached StartTracking
+    bool StartTimer = false;    // the main timer is to run
+    int StoppedAtStep = 0;      // 1..22 when it stopped early
+    QString Message;            // what the operator was told
+};
+
+class StartupSequence {
+public:
+    StartupSequence(TAppState& app, IStartupHooks& hooks, IOperatorPrompt& prompt, TrackingCycle& cycle)
+        : app_(app), hooks_(hooks), prompt_(prompt), cycle_(cycle) {}
+
+    TStartupResult Run();
+
+    // Station settings: "SatIni.SQF" and "ParPort.SQF", the system decimal separator,
+    // the zone and the station. systemZoneHours is local − UTC of the computer now.
+    void ReadStationSettings(double systemZoneHours);
+
+private:
+    void RunConfigurationBlock();
+    bool RunSatelliteBlock(TStartupResult& result);
+    template <typename F> void Step(int number, F&& action);
+
+    TAppState& app_;
+    IStartupHooks& hooks_;
+    IOperatorPrompt& prompt_;
+    TrackingCycle& cycle_;
+    int step_ = 0;
+};
+
+// The height text of the station in the system's number notation; throws ConfigError.
+double ConvertStationHeight(const QString& text, QChar decimalSeparator);
+
+}  // namespace kelvora

@@ -1,0 +1,35 @@
+#pragma once
+// The heartbeat: one tick of the main timer turns the clock into the time scales and
+// computes every selected satellite; the costly work is done for the active one only.
+
+#include "TimeScales.h"
+#include "TrackingHooks.h"
+#include "TrackingState.h"
+
+namespace kelvora {
+
+class TrackingCycle {
+public:
+    TrackingCycle(TTrackingState& state, TTimeScales& time, ITrackingHooks& hooks)
+        : state_(state), time_(time), hooks_(hooks) {}
+
+    // Starting a tracking run; returns true when the main timer is to run.
+    bool StartTracking(int catalogSetCount);
+
+    // One main-timer tick at the given local computer time (days since 1899-12-30):
+    // time scales, warm-up flags, then the cycle. Returns the texts to draw.
+    TDateTimeTexts Tick(double localComputerTime);
+
+    // The cycle proper for the time scales already set.
+    void Run();
+
+private:
+    void ComputeSatellite(int letter, int set);
+    void ActiveSatelliteWork(double elevation);
+
+    TTrackingState& state_;
+    TTimeScales& time_;
+    ITrackingHooks& hooks_;
+};
+
+}  // namespace kelvora

@@ -1,0 +1,51 @@
+#pragma once
+// The calls the tracking cycle makes into the rest of the program, in the order the
+// cycle makes them. Each does nothing until the work that owns it fills it in.
+
+#include "TrackingState.h"
+
+namespace kelvora {
+
+class ITrackingHooks {
+public:
+    virtual ~ITrackingHooks() = default;
+
+    // Per selected satellite.
+    virtual void SelectSatellite(int /*set*/) {}
+    // Computes the current set for the cycle's instant; returns its elevation in degrees.
+    virtual double PropagateAndLook(double /*julianDate*/, double /*dayCount*/) { return -90.0; }
+
+    // Active satellite only.
+    virtual void SubSatellitePoint() {}
+    virtual void MapPointAndComposeMap() {}
+    virtual void ComputeSunNow() {}
+    virtual void ShowIllumination() {}
+    virtual void UpdateDoppler() {}
+    virtual void ComputeSquint() {}
+    virtual void ShowDataLine() {}
+    virtual void DrawDirectionArrow() {}
+    virtual bool HasFrequencyEntry() { return false; }
+    virtual void BlankDopplerText() {}
+    virtual void BuildDopplerText() {}
+    virtual void SetDataServerItem() {}
+    virtual double RangeRate() { return 0.0; }
+    virtual void DrawDopplerText() {}
+    virtual double DownlinkShift() { return 0.0; }
+    virtual void CycleUpdate() {}
+
+    // After the loop.
+    virtual void DrawSunOverlay() {}
+    virtual void DrawOtherSatellites() {}
+    virtual void PaintLetter(int /*letter*/, TLetterColour /*colour*/) {}
+    virtual void RotorCycle() {}
+    virtual void AutomaticSatelliteChange() {}
+    virtual void AdoptNewActiveSatellite() {}
+
+    // Start of a tracking run.
+    virtual void DeriveRotorInterval() {}
+    virtual void SatelliteChanged() {}
+    virtual void ClearCatHoldState() {}
+    virtual void EnableLetters() {}
+};
+
+}  // namespace kelvora

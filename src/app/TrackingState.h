@@ -1,0 +1,53 @@
+#pragma once
+// What the tracking cycle carries from tick to tick; one instance, owned by the
+// application object.
+
+#include <array>
+#include <vector>
+
+namespace kelvora {
+
+enum class TTimeMode { RealTime, Preview, MaStepping };
+
+enum class TLetterColour { Silver, White };
+
+constexpr int LetterCount = 12;   // letters A to L
+
+struct TTrackingState {
+    TTimeMode TimeMode = TTimeMode::RealTime;
+    int ActiveSet = 0;
+    int CurrentSet = 0;
+    std::vector<int> SelectedSets;            // set numbers in letter order (at most 12)
+    std::vector<double> LastElevation;        // per set number (index 0 unused)
+    std::vector<double> NextAos;              // per set number, day count of the next rise
+    bool WarmUp1 = false;
+    bool WarmUp2 = false;
+    int MapRedrawCounter = 0;
+    int MapInterval = 0;
+    bool ForceLetterColours = false;
+    bool SatChanged = false;
+    char AfterLos = '-';
+    double ActivePreviousElevation = -96;     // elevation of the active satellite one cycle ago
+    double MinElevation = 0;
+    std::vector<int> AutoCandidates;
+    std::array<TLetterColour, LetterCount> LetterColour{};
+    std::array<int, LetterCount> LetterRepaintMark{};
+
+    // Toggles of the toggle panel.
+    bool RotorOn = false;
+    bool CatOn = false;
+    bool AutoChange = false;
+    bool MultiSat = false;
+    bool SunOn = false;
+    bool ArrowsOn = false;
+    bool Zoom2 = false;
+
+    void ResetWarmUp() { WarmUp1 = WarmUp2 = false; }
+    // Sizes the per-set tables for a catalog of that many sets (set numbers 1..count).
+    void SizeForCatalog(int setCount) {
+        LastElevation.assign(static_cast<size_t>(setCount) + 1, -96.0);
+        NextAos.assign(static_cast<size_t>(setCount) + 1, 0.0);
+    }
+};
+
+}  // namespace kelvora
