@@ -51,6 +51,10 @@ struct TDeepSpaceState {
 void DeepInit(const TElementSet& el, const TNearEarthState& ne, int centuryBase,
               TDeepSpaceState& ds);
 
+// Resonance coefficients, run by DeepInit inside the matching window.
+void InitSynchronous(const TNearEarthState& ne, TDeepSpaceState& ds);
+void InitHalfDay(const TNearEarthState& ne, TDeepSpaceState& ds);
+
 // Secular effects and resonance: updates mean anomaly, argument of perigee,
 // node, eccentricity, inclination and mean motion in place.
 struct TDeepMeans {
