@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "CalendarTime.h"
+#include "OrbitModel.h"
+#include "SGP_Obs.h"
+#include "SGP_Time.h"
+#include "TrakStarU.h"
+
+namespace kelvora {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+constexpr double kStart = 16843.0;  // 2024-02-12 00:00 UTC as a day count
+
+class PassTest : public ::testing::Test {
+protected:
+    TOrbitModel model{2000};
+    TObserverSite site;
+    TTrackState track;
+
+    void SetUp() override {
+        model.TwoLineRecord(1) = {
+            "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
+            "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+        model.TwoLineRecord(2) = {
+            "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
+            "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090"};
+        model.ConvertTwoLine(2);
+        SetupObserver(site, 48.1, 11.6, 500.0);  // Munich
+    }
+
+    double ElevationAt(int slot, double dayCount) {
+        PropagateAndLook(model, site, track, JulianDateOfDayCount(dayCount), dayCount);
+        (void)slot;
+        return track.Elevation;
+    }
+
+    // What the tracking cycle does: select, propagate to the cursor, predict.
+    void Predict(int slot, TPassInfo& pass, double cursor, int layout = 1) {
+        model.SelectSatellite(slot);
+        ElevationAt(slot, cursor);
+        PredictPass(model, site, track, slot, pass, cursor, layout);
+    }
+};
+
+// Rise and set instants of a 1-second scan.
+struct TCrossings {
+    std::vector<double> rises, sets;
+};
+
+TEST_F(PassTest, TenConsecutivePassesAgreeWithAFineScan) {
+    std::vector<TPassInfo> passes;
+    double cursor = kStart;
+    for (int i = 0; i < 10; ++i) {
+        TPassInfo pass;
+        Predict(1, pass, cursor);
+        ASSERT_TRUE(pass.LosFound) << i;
+        ASSERT_NE(pass.AosText, "-----") << i;
+        ASSERT_NE(pass.AosText, "*****") << i;
+        passes.push_back(pass);
+        cursor = pass.LastEventTime;
+    }
+
+    model.SelectSatellite(1);
+    TCrossings scan;
+    double previous = ElevationAt(1, kStart);
+    for (double t = kStart + kSecond; t < passes.back().LosTime + 600 * kSecond; t += kSecond) {
+        const double e = ElevationAt(1, t);
+        if (previous < 0.0 && e >= 0.0) scan.rises.push_back(t);
+        if (previous >= 0.0 && e < 0.0) scan.sets.push_back(t);
+        previous = e;
+    }
+    ASSERT_EQ(scan.rises.size(), passes.size());
+    ASSERT_EQ(scan.sets.size(), passes.size());
+    for (size_t i = 0; i < passes.size(); ++i) {
+        // The stored time is the last 12-second sample before the crossing.
+        EXPECT_LE(passes[i].AosTime, scan.rises[i]) << i;
+        EXPECT_GE(passes[i].AosTime, scan.rises[i] - 13 * kSecond) << i;
+        EXPECT_LE(passes[i].LosTime, scan.sets[i]) << i;
+        EXPECT_GE(passes[i].LosTime, scan.sets[i] - 13 * kSecond) << i;
+        EXPECT_EQ(passes[i].AosText, HourMinuteText(passes[i].AosTime + kPassDisplayOffset));
+        EXPECT_EQ(passes[i].PassTimeText, passes[i].AosText + " " + passes[i].LosText);
+        EXPECT_NEAR(passes[i].NextAos, passes[i].AosTime + kPassDisplayOffset, 1e-9);
+    }
+}
+
+TEST_F(PassTest, SatelliteUpAtTheStart) {
+    TPassInfo first;
+    Predict(1, first, kStart);
+    const double during = first.AosTime + 120 * kSecond;
+    TPassInfo pass;
+    int hookCalls = 0;
+    model.SelectSatellite(1);
+    ElevationAt(1, during);
+    ASSERT_GT(track.Elevation, 0.0);
+    const double azimuthNow = track.Azimuth;
+    PredictPass(model, site, track, 1, pass, during, 3, [&](int slot) {
+        EXPECT_EQ(slot, 1);
+        ++hookCalls;
+    });
+    EXPECT_EQ(hookCalls, 1);
+    EXPECT_EQ(pass.AosText, "*****");
+    EXPECT_EQ(pass.AosTime, during);
+    EXPECT_EQ(pass.AosAzimuth, azimuthNow);
+    EXPECT_EQ(pass.LosText, first.LosText);
+    EXPECT_NEAR(pass.LosTime, first.LosTime, 13 * kSecond);
+    EXPECT_EQ(pass.PassTimeText, "*****  " + first.LosText);
+    EXPECT_EQ(pass.Above, 1);
+    EXPECT_EQ(pass.Below, 0);
+
+    // Same side of the horizon again: nothing is recomputed.
+    const TPassInfo kept = pass;
+    ElevationAt(1, during + 60 * kSecond);
+    PredictPass(model, site, track, 1, pass, during + 60 * kSecond, 3,
+                [&](int) { ++hookCalls; });
+    EXPECT_EQ(hookCalls, 1);
+    EXPECT_EQ(pass.AosTime, kept.AosTime);
+}
+
+TEST_F(PassTest, ElevationExactlyZeroStartsAnAosSearch) {
+    model.SelectSatellite(1);
+    ElevationAt(1, kStart);
+    ASSERT_LT(track.Elevation, 0.0);
+    track.Elevation = 0.0;
+    TPassInfo pass;
+    PredictPass(model, site, track, 1, pass, kStart);
+    EXPECT_EQ(pass.Above, 1);
+    EXPECT_EQ(pass.Below, 0);
+    EXPECT_NE(pass.AosText, "*****");
+    EXPECT_GT(pass.AosTime, kStart);
+}
+
+TEST_F(PassTest, GeostationaryAboveTheHorizonReturns) {
+    TPassInfo pass;
+    Predict(2, pass, kStart);
+    EXPECT_EQ(pass.AosText, "*****");
+    EXPECT_FALSE(pass.LosFound);
+    EXPECT_EQ(pass.LosText, "-----");
+    EXPECT_EQ(pass.PassTimeText, "***** -----");
+    EXPECT_GT(pass.LastEventTime, kStart + 1.0);
+    EXPECT_LT(pass.LastEventTime, kStart + 1.1);
+}
+
+TEST_F(PassTest, NoRiseWithinADay) {
+    SetupObserver(site, 0.0, 200.0, 0.0);  // the far side of the earth from 25.5 E
+    TPassInfo pass;
+    pass.LosText = "12:00";
+    Predict(2, pass, kStart, 1);
+    EXPECT_EQ(pass.AosText, "-----");
+    EXPECT_EQ(pass.LosText, "");
+    EXPECT_EQ(pass.PassTimeText, "----- ");
+    EXPECT_EQ(pass.Below, 1);
+}
+
+TEST(PassTexts, RoundedToTheMinuteTable) {
+    struct Case { int h, m, s; const char* text; };
+    for (const Case c : {Case{12, 3, 35, "12:04"}, Case{12, 3, 15, "12:03"},
+                         Case{12, 3, 30, "12:04"}, Case{23, 59, 45, "00:00"},
+                         Case{0, 0, 0, "00:00"}}) {
+        const double t = kStart + (c.h * 3600 + c.m * 60 + c.s) * kSecond;
+        EXPECT_EQ(HourMinuteText(t + kPassDisplayOffset), c.text) << c.h << ":" << c.m;
+    }
+    EXPECT_EQ(PassTimeSeparator(1), " ");
+    EXPECT_EQ(PassTimeSeparator(2), " ");
+    EXPECT_EQ(PassTimeSeparator(5), "  ");
+}
+
+}  // namespace
+}  // namespace kelvora
