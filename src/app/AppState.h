@@ -24,6 +24,7 @@ struct TAppState {
     QString ProgramFolder;
     bool SecondInstance = false;
     bool StartupDone = false;
+    int CenturyBase = 2000;           // two-digit epoch years are read in this century
     QChar DecimalSeparator = '.';     // '.' until the station settings are read
 
     TStationSettings Station;

@@ -2,16 +2,15 @@
 
 #include <QDir>
 #include <QLockFile>
-#include <QStandardPaths>
 
 namespace kelvora {
 
 QString LockFolder() {
     const QString fromEnv = qEnvironmentVariable("KELVORA_LOCK_DIR");
     if (!fromEnv.isEmpty()) return fromEnv;
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty()) runtime = QDir::tempPath();
-    return runtime;
+    // The user's runtime folder when the session has one; the temporary folder otherwise.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? QDir::tempPath() + "/kelvora-locks-" + qEnvironmentVariable("USER", "user") : runtime;
 }
 
 NamedLock::NamedLock(const QString& name, const QString& folder) {

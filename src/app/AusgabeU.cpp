@@ -1,0 +1,283 @@
+#include "AusgabeU.h"
+
+#include "DateTimeBox.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+namespace {
+QAction* MenuAction(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QMenu* SubMenu(QWidget* parent, const char* name, const QString& caption) {
+    auto* menu = new QMenu(caption, parent);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QString ColourStyle(TLetterColour colour) {
+    return colour == TLetterColour::White ? "background: rgb(255,255,255);" : "background: rgb(192,192,192);";
+}
+}  // namespace
+
+TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("Ausgabe");
+    setWindowTitle(" KelvoraISS V. 12.10");
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    CreateMenus();
+
+    auto* central = new QWidget(this);
+    central->setObjectName("ClientArea");
+    setCentralWidget(central);
+    mapFrame_ = new QFrame(central);
+    mapFrame_->setObjectName("BevAusgabe");
+    mapFrame_->setFrameShape(QFrame::Panel);
+    mapFrame_->setFrameShadow(QFrame::Sunken);
+    map_ = new QLabel(mapFrame_);
+    map_->setObjectName("picKarte");
+    map_->setAutoFillBackground(true);
+    map_->setStyleSheet("background: rgb(0,0,64);");
+
+    lowerPanel_ = new QWidget(central);
+    auto* lower = new QHBoxLayout(lowerPanel_);
+    lower->setContentsMargins(0, 0, 0, 0);
+    dataList_ = new QListWidget;
+    dataList_->setObjectName("lstAusGabe");
+    QFont listFont("Liberation Mono", 10);
+    listFont.setBold(true);
+    dataList_->setFont(listFont);
+    dataList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    dataList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lower->addWidget(dataList_, 1);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(2);
+    auto* toggles = new QWidget;
+    toggles->setObjectName("PanSchalter");
+    CreateTogglePanel(toggles);
+    right->addWidget(toggles);
+    satName_ = new QLabel(" A: ");
+    satName_->setObjectName("lblSatName");
+    right->addWidget(satName_);
+    auto* letterPanel = new QWidget;
+    letterPanel->setObjectName("PanBuchstaben");
+    CreateLetters(letterPanel);
+    right->addWidget(letterPanel);
+    auto* timeRow = new QHBoxLayout;
+    auto* timeFrame = new QFrame;
+    timeFrame->setObjectName("BevDatZeit");
+    timeFrame->setFrameShape(QFrame::Panel);
+    timeFrame->setFrameShadow(QFrame::Sunken);
+    auto* timeFrameLayout = new QHBoxLayout(timeFrame);
+    timeFrameLayout->setContentsMargins(1, 1, 1, 1);
+    dateTime_ = new TDateTimeBox;
+    timeFrameLayout->addWidget(dateTime_);
+    timeRow->addWidget(timeFrame);
+    illumination_ = new QLabel;
+    illumination_->setObjectName("lblIll");
+    illumination_->setAutoFillBackground(true);
+    timeRow->addWidget(illumination_, 1);
+    right->addLayout(timeRow);
+    right->addStretch(1);
+    lower->addLayout(right);
+
+    for (int i = 0; i < 4; ++i) {
+        auto* panel = new QLabel;
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        statusPanels_ << panel;
+        statusBar()->addWidget(panel, i == 1 ? 1 : 0);
+    }
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(1000);
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName("Timer2");
+    timer2_->setInterval(300);
+    timer2_->setSingleShot(true);
+}
+
+void TAusgabe::CreateMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MainMenu1");
+    QMenu* file = SubMenu(bar, "menDatei", "&File");
+    MenuAction(file, "menOpen", "O&pen");
+    MenuAction(file, "menSatMode", "&Sat mode off");
+    connect(MenuAction(file, "menBeenden", "&Quit"), &QAction::triggered, this, &TAusgabe::QuitRequested);
+    bar->addMenu(file);
+
+    QMenu* tracking = SubMenu(bar, "menBahn", "&Tracking");
+    MenuAction(tracking, "menEchtzeit", "&Real Time");
+    MenuAction(tracking, "menVorschau", "&Preview");
+    MenuAction(tracking, "menMAWert", "&MA");
+    bar->addMenu(tracking);
+
+    auto topLevel = [bar](const char* name, const QString& caption) {
+        QAction* action = bar->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    topLevel("menList", "&Satellites");
+    topLevel("menSetUp", "&CAT");
+    topLevel("menHin", "&Rotor");
+    topLevel("menMode", "&Mode");
+    connect(topLevel("menOptionen", "&Options"), &QAction::triggered, this, &TAusgabe::OptionsRequested);
+
+    QMenu* programs = SubMenu(bar, "menProg", "&Programs");
+    for (int i = 1; i <= 10; ++i)
+        MenuAction(programs, QStringLiteral("menProg%1").arg(i).toLatin1().constData(), QStringLiteral("Prog%1").arg(i))
+            ->setVisible(false);
+    bar->addMenu(programs);
+    topLevel("menInfo", "&Info");
+
+    QMenu* help = SubMenu(bar, "N2", "?");
+    MenuAction(help, "KelvoraISS1", "KelvoraISS");
+    MenuAction(help, "Readme2", "Readme");
+    MenuAction(help, "Manual1", "Manual");
+    MenuAction(help, "FAQs1", "FAQs");
+    QMenu* hints = SubMenu(help, "Hintsfor1", "Hints for ..");
+    MenuAction(hints, "Yaesuusers1", "Yaesu users");
+    MenuAction(hints, "ICOMusers1", "ICOM users");
+    MenuAction(hints, "Kenwoodusers1", "Kenwood users");
+    help->addMenu(hints);
+    QMenu* aux = SubMenu(help, "Auxiliaryfiles1", "Auxiliary files");
+    for (int i = 1; i <= 15; ++i)
+        MenuAction(aux, QStringLiteral("menAux%1").arg(i).toLatin1().constData(), QString())->setVisible(false);
+    help->addMenu(aux);
+    bar->addMenu(help);
+}
+
+QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& designCaption, const QString& hint) {
+    auto* label = new QLabel(designCaption, parent);
+    label->setObjectName(name);
+    label->setToolTip(hint);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Raised);
+    label->setMinimumWidth(30);
+    return label;
+}
+
+void TAusgabe::CreateTogglePanel(QWidget* parent) {
+    auto* grid = new QGridLayout(parent);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    struct Spec { const char* name; const char* caption; const char* hint; };
+    const Spec specs[] = {
+        {"lblRotor", "R", "Rotor control on/off"},
+        {"lblCat", "C", "CAT control on/off"},
+        {"lblWechsel", "A", "Automatic sat change on/off"},
+        {"lblVFO", "V-", "VFO mode on/off"},
+        {"lblCW", "CW-", "CW mode on/off"},
+        {"lblBlueM", "Pl", ""},
+        {"lblMulti", "M", "Display multiple sats on/off"},
+        {"lblZoom", "Z1", "Change zoom factor"},
+        {"lblSpur", "G-", "Display ground track off / temporarily on / continuously on"},
+        {"lblSun", "S", "Display sun line on/off"},
+        {"lblArrow", "D", "Display direction arrows on/off"},
+        {"lblWinSize", "W1", ""},
+    };
+    int i = 0;
+    for (const Spec& s : specs) {
+        QLabel* label = ToggleLabel(parent, s.name, s.caption, s.hint);
+        grid->addWidget(label, i / 6, i % 6);
+        ++i;
+    }
+}
+
+void TAusgabe::CreateLetters(QWidget* parent) {
+    auto* row = new QHBoxLayout(parent);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    for (int i = 0; i < LetterCount; ++i) {
+        const QChar letter('A' + i);
+        auto* label = new QLabel(QString(letter), parent);
+        label->setObjectName(QStringLiteral("lbl%1").arg(letter));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFixedWidth(16);
+        label->setAutoFillBackground(true);
+        label->setStyleSheet(ColourStyle(TLetterColour::Silver));
+        label->setEnabled(false);
+        letters_ << label;
+        row->addWidget(label);
+    }
+    row->addStretch(1);
+}
+
+void TAusgabe::ApplyLayout(const TLayout& layout) {
+    const TLayoutGeometry g = GeometryOfLayout(layout.LayoutSize);
+    // The table gives the outer size of a window with an 8-pixel frame and a 46-pixel
+    // title, menu and border allowance; here the client area is sized.
+    const int clientWidth = g.ClientWidth - 8;
+    const int clientHeight = g.ClientHeight - 46;
+    mapFrame_->setGeometry(1, 0, g.MapFrameWidth, g.MapFrameHeight);
+    const int mapWidth = static_cast<int>(600 * layout.MapScale);
+    const int mapHeight = layout.LayoutSize == 1 ? 300 : static_cast<int>(300 * layout.MapScale);
+    map_->setGeometry(1, 1, mapWidth, mapHeight);
+    lowerPanel_->setGeometry(1, g.MapFrameHeight + 2, clientWidth - 2,
+                             clientHeight - g.MapFrameHeight - 2 - statusBar()->sizeHint().height());
+    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+}
+
+void TAusgabe::ShowToggleTexts(const TToggleTexts& t) {
+    const std::pair<const char*, QString> labels[] = {
+        {"lblRotor", t.Rotor}, {"lblCat", t.Cat},     {"lblWechsel", t.AutoChange}, {"lblMulti", t.Multi},
+        {"lblZoom", t.Zoom},   {"lblSun", t.Sun},     {"lblArrow", t.Arrow},        {"lblBlueM", t.BlueM},
+        {"lblWinSize", t.WinSize}};
+    for (const auto& [name, text] : labels)
+        if (auto* label = findChild<QLabel*>(name)) label->setText(text);
+}
+
+void TAusgabe::PaintLetter(int letter, TLetterColour colour) {
+    if (letter < 0 || letter >= letters_.size()) return;
+    const QString style = ColourStyle(colour);
+    if (letters_[letter]->styleSheet() != style) letters_[letter]->setStyleSheet(style);
+}
+
+void TAusgabe::SetLettersEnabled(int selectedCount) {
+    for (int i = 0; i < letters_.size(); ++i) letters_[i]->setEnabled(i < selectedCount);
+}
+
+void TAusgabe::DrawDateTime(const QString& date, const QString& time) { dateTime_->Draw(date, time); }
+
+void TAusgabe::ClearIllumination() {
+    illumination_->clear();
+    illumination_->setStyleSheet("background: rgb(192,192,192);");
+}
+
+void TAusgabe::SetStatusPanel(int panel, const QString& text) {
+    if (panel >= 0 && panel < statusPanels_.size()) statusPanels_[panel]->setText(text);
+}
+
+void TAusgabe::SetInputEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+}
+
+bool TAusgabe::InputEnabled() const { return centralWidget()->isEnabled(); }
+
+void TAusgabe::closeEvent(QCloseEvent* event) {
+    if (CloseQuery && !CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace kelvora

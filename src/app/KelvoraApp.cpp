@@ -1,0 +1,207 @@
+#include "KelvoraApp.h"
+
+#include "AusgabeU.h"
+#include "ConfigFile.h"
+#include "SatSU.h"
+#include "StartSettingsApply.h"
+#include "WindowShells.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QTimer>
+
+namespace kelvora {
+
+TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
+    : options_(options), prompt_(prompt), clock_(clock), cycle_(state_.Tracking, state_.Time, *this),
+      sequence_(state_, *this, prompt_, cycle_) {
+    state_.DataFolder = options.DataFolder;
+    state_.ProgramFolder = options.ProgramFolder;
+    state_.SecondInstance = options.SecondInstance;
+    EndApplication = [](int code) { QCoreApplication::exit(code); };
+}
+
+TKelvoraApp::~TKelvoraApp() {
+    for (QWidget* dialog : dialogs_) delete dialog;
+    delete main_;
+}
+
+void TKelvoraApp::CreateWindows() {
+    main_ = new TAusgabe;
+    creationOrder_ << "TAusgabe";
+    lstAusGabeReset();
+    connect(main_, &TAusgabe::QuitRequested, this, &TKelvoraApp::menBeendenClick);
+    connect(main_, &TAusgabe::OptionsRequested, this, &TKelvoraApp::ShowOptions);
+    connect(main_->Timer1(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
+    connect(main_->Timer2(), &QTimer::timeout, this, &TKelvoraApp::Timer2Timer);
+    main_->CloseQuery = [this] { return FormCloseQuery(); };
+
+    auto shell = [this](const char* className, const char* caption) {
+        dialogs_ << new TShellDialog(className, caption, main_);
+        creationOrder_ << className;
+    };
+    auto module = [this](const char* name) { creationOrder_ << name; };
+    module("NoDoppel");
+    shell("TSatFiles", "Satellite Groups");
+    module("SonneU");
+    module("TrakStarU");
+    module("RadioDat");
+    module("BandSwitch");
+    shell("TSatelliteName", "Sat-Namen");
+    module("WindowSize");
+    shell("TSortSats", "Sort Selected Satellites");
+    shell("THelpSort", "Help");
+    shell("TDownloadKeps", "Download Keps");
+    shell("TAddGroup", "New Group");
+    shell("TDelGroup", "Delete Group");
+    shell("TSatFilesII", "Satellite Groups");
+    QCoreApplication::setApplicationName("Kelvora");
+    module("TDataModule1");
+    shell("TSatWahl", "Satelliten");
+    shell("THinweise", "Rotor");
+    satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
+    dialogs_ << satSetup_;
+    creationOrder_ << "TSatSetup";
+    satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
+    satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
+    satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
+    shell("TSeiten", "CAT Tuning");
+    shell("TVorschau", "Start Time");
+    shell("TMAInp", "MA");
+    shell("TMode", "Mode");
+}
+
+void TKelvoraApp::lstAusGabeReset() {
+    state_.CenturyBase = QDate::currentDate().year() / 100 * 100;
+    try {
+        state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
+        state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
+        ReadStartSettings(state_, *this);
+        ReReadFirstStartLines();
+    } catch (const ConfigError& error) {
+        creationFailed_ = true;
+        prompt_.Message(QString::fromStdString(error.what()), IOperatorPrompt::Icon::Error);
+    }
+    state_.Layout = ComputeLayout(state_.Start.WindowSizeOption, options_.ScreenWidth, options_.LogicalDpiX);
+    main_->ApplyLayout(state_.Layout);
+    ToggleLabelsChanged();
+}
+
+void TKelvoraApp::ReReadFirstStartLines() {
+    ConfigFile f = ConfigFile::Open(state_.DataFolder + "SatStartISS.SQF");
+    state_.Start.RotorOnStart = f.ReadChar();
+    state_.Start.CatOnStart = f.ReadChar();
+    state_.Start.AutoChangeStart = f.ReadChar();
+    state_.Start.RotorServerOption = f.ReadChar();
+    state_.Start.WindowSizeOption = f.ReadChar();
+}
+
+TStartupResult TKelvoraApp::FormShow() {
+    main_->move(state_.WindowPosition.Left, state_.WindowPosition.Top);
+    main_->show();
+    if (creationFailed_) {
+        StopUnattended(2);
+        return {};
+    }
+    return RunStartupSequence();
+}
+
+TStartupResult TKelvoraApp::RunStartupSequence() {
+    const TStartupResult result = sequence_.Run();
+    ToggleLabelsChanged();
+    if (result.StartTimer) {
+        main_->Timer1()->start();
+    } else {
+        // Nothing would ever tick: an unattended run ends here.
+        StopUnattended(2);
+    }
+    return result;
+}
+
+void TKelvoraApp::StopUnattended(int exitCode) {
+    if (options_.QuitAfterTicks >= 0) End(exitCode);
+}
+
+void TKelvoraApp::Timer1Timer() {
+    const TDateTimeTexts texts = cycle_.Tick(DateTimeToDays(clock_.LocalNow()));
+    main_->DrawDateTime(texts.Date, texts.Time);
+    ++tickCount_;
+    if (options_.QuitAfterTicks >= 0 && tickCount_ >= options_.QuitAfterTicks) menBeendenClick();
+}
+
+void TKelvoraApp::Timer2Timer() {
+    main_->Timer2()->stop();
+    main_->Timer1()->start();
+}
+
+void TKelvoraApp::ShutdownRadioAndServers() {
+    // Radio closing commands and the server links come with the radio and rotor work.
+}
+
+void TKelvoraApp::menBeendenClick() {
+    if (ended_) return;
+    main_->Timer1()->stop();
+    TWindowPosition position = state_.WindowPosition;
+    position.Top = main_->y();
+    position.Left = main_->x();
+    QString error;
+    if (!SaveWindowPosition(state_.DataFolder, position, &error))
+        prompt_.Message(error, IOperatorPrompt::Icon::Error);
+    ShutdownRadioAndServers();
+    End(exitCode_);
+}
+
+bool TKelvoraApp::FormCloseQuery() {
+    if (ended_) return true;
+    main_->Timer1()->stop();
+    ShutdownRadioAndServers();
+    End(exitCode_);
+    return true;
+}
+
+void TKelvoraApp::End(int exitCode) {
+    if (ended_) return;
+    ended_ = true;
+    exitCode_ = exitCode;
+    if (main_) main_->Timer1()->stop();
+    EndApplication(exitCode);
+}
+
+void TKelvoraApp::ShowOptions() {
+    satSetup_->FillFromSettings();
+    main_->SetInputEnabled(false);
+    satSetup_->show();
+    satSetup_->move(main_->geometry().center() - satSetup_->rect().center());
+}
+
+void TKelvoraApp::ApplyWindowSize(char option) {
+    state_.Layout = ComputeLayout(option, options_.ScreenWidth, options_.LogicalDpiX);
+    main_->ApplyLayout(state_.Layout);
+    ToggleLabelsChanged();
+}
+
+void TKelvoraApp::ToggleLabelsChanged() {
+    if (main_) main_->ShowToggleTexts(ToggleTexts(state_));
+}
+
+void TKelvoraApp::ClearIllumination() {
+    if (main_) main_->ClearIllumination();
+}
+
+void TKelvoraApp::PlaceDialogs() {
+    const int top = main_->y() + (state_.Layout.FontScale > 16 ? 140 : 120);
+    for (QWidget* dialog : dialogs_) {
+        const QString name = dialog->objectName();
+        static const QStringList placed{"SatWahl", "SatSetup", "Hinweise", "Vorschau", "Seiten", "Mode"};
+        if (!placed.contains(name)) continue;
+        dialog->move(main_->x() + (main_->width() - dialog->width()) / 2, top);
+    }
+}
+
+void TKelvoraApp::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }
+
+void TKelvoraApp::EnableLetters() {
+    main_->SetLettersEnabled(static_cast<int>(state_.Tracking.SelectedSets.size()));
+}
+
+}  // namespace kelvora

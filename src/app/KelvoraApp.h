@@ -1,0 +1,95 @@
+#pragma once
+// The application object: owns the process-wide records, creates the windows in
+// their order, runs the start-up sequence, drives the tracking cycle from the main
+// timer and shuts the program down.
+
+#include "AppState.h"
+#include "Clock.h"
+#include "OperatorPrompt.h"
+#include "StartupHooks.h"
+#include "StartupSequence.h"
+#include "TrackingCycle.h"
+#include "TrackingHooks.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace kelvora {
+
+class TAusgabe;
+class TSatSetup;
+
+struct TAppOptions {
+    QString DataFolder;
+    QString ProgramFolder;
+    bool SecondInstance = false;
+    int QuitAfterTicks = -1;     // -1: run until the operator quits
+    int ScreenWidth = 1920;
+    double LogicalDpiX = 96;
+};
+
+class TKelvoraApp : public QObject, public IStartupHooks, public ITrackingHooks {
+    Q_OBJECT
+public:
+    TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock);
+    ~TKelvoraApp() override;
+
+    // Window creation in the program's fixed order; the main window first.
+    void CreateWindows();
+    // The main window being shown: placed from "SatPos.SQF", then the start-up sequence.
+    TStartupResult FormShow();
+    TStartupResult RunStartupSequence();
+
+    void Timer1Timer();
+    void Timer2Timer();
+    void menBeendenClick();
+    bool FormCloseQuery();
+    void ShowOptions();
+
+    TAppState& State() { return state_; }
+    TAusgabe* MainWindow() const { return main_; }
+    TSatSetup* OptionsDialog() const { return satSetup_; }
+    const QStringList& CreationOrder() const { return creationOrder_; }
+    bool Ended() const { return ended_; }
+    int ExitCode() const { return exitCode_; }
+    int TickCount() const { return tickCount_; }
+
+    // How the application ends (default: leave the event loop with the exit code).
+    std::function<void(int exitCode)> EndApplication;
+
+    // IStartupHooks: the window-side effects of the start settings.
+    void ToggleLabelsChanged() override;
+    void ClearIllumination() override;
+    void PlaceDialogs() override;
+    // ITrackingHooks: the window-side effects of the cycle.
+    void PaintLetter(int letter, TLetterColour colour) override;
+    void EnableLetters() override;
+
+private:
+    void lstAusGabeReset();
+    void ReReadFirstStartLines();
+    void ApplyWindowSize(char option);
+    void End(int exitCode);
+    void StopUnattended(int exitCode);
+    void ShutdownRadioAndServers();
+
+    TAppOptions options_;
+    IOperatorPrompt& prompt_;
+    IClock& clock_;
+    TAppState state_;
+    TrackingCycle cycle_;
+    StartupSequence sequence_;
+    QPointer<TAusgabe> main_;
+    TSatSetup* satSetup_ = nullptr;
+    QList<QWidget*> dialogs_;
+    QStringList creationOrder_;
+    bool creationFailed_ = false;
+    bool ended_ = false;
+    int exitCode_ = 0;
+    int tickCount_ = 0;
+};
+
+}  // namespace kelvora
