@@ -143,6 +143,12 @@ void SolarLunarTerms(const TNearEarthState& ne, TDeepSpaceState& ds) {
 
 }  // namespace
 
+TResonance ResonanceWindow(double nq, double eq) {
+  if (nq < 0.0052359877 && nq > 0.0034906585) return TResonance::Synchronous;
+  if (nq >= 8.26e-3 && nq <= 9.24e-3 && eq >= 0.5) return TResonance::HalfDay;
+  return TResonance::None;
+}
+
 void DeepInit(const TElementSet& el, const TNearEarthState& ne, int centuryBase,
               TDeepSpaceState& ds) {
   const TSiderealAtEpoch st = SiderealTimeAtEpoch(el.Epoch, centuryBase);
@@ -167,11 +173,12 @@ void DeepInit(const TElementSet& el, const TNearEarthState& ne, int centuryBase,
   SolarLunarTerms(ne, ds);
 
   ds.Resonance = TResonance::None;
-  const double n = ds.Nq;
-  if (n < 0.0052359877 && n > 0.0034906585) {
-    InitSynchronous(ne, ds);
-  } else if (n >= 8.26e-3 && n <= 9.24e-3 && ds.Eq >= 0.5) {
-    InitHalfDay(ne, ds);
+  ds.XLamo = 0.0;
+  ds.XFact = 0.0;
+  switch (ResonanceWindow(ds.Nq, ds.Eq)) {
+    case TResonance::Synchronous: InitSynchronous(ne, ds); break;
+    case TResonance::HalfDay: InitHalfDay(ne, ds); break;
+    case TResonance::None: break;
   }
   ds.XLi = ds.XLamo;
   ds.XNi = ds.Nq;

@@ -51,6 +51,9 @@ struct TDeepSpaceState {
 void DeepInit(const TElementSet& el, const TNearEarthState& ne, int centuryBase,
               TDeepSpaceState& ds);
 
+// Which resonance a deep-space orbit integrates, from n'' (rad/min) and e.
+TResonance ResonanceWindow(double nq, double eq);
+
 // Resonance coefficients, run by DeepInit inside the matching window.
 void InitSynchronous(const TNearEarthState& ne, TDeepSpaceState& ds);
 void InitHalfDay(const TNearEarthState& ne, TDeepSpaceState& ds);
