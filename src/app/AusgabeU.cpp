@@ -64,20 +64,25 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     dataList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lower->addWidget(dataList_, 1);
 
-    auto* right = new QVBoxLayout;
-    right->setSpacing(2);
+    // Right of the data list: toggles, satellite name and letters, then the date-time box.
+    auto* controls = new QVBoxLayout;
+    controls->setSpacing(2);
     auto* toggles = new QWidget;
     toggles->setObjectName("PanSchalter");
     CreateTogglePanel(toggles);
-    right->addWidget(toggles);
+    controls->addWidget(toggles);
     satName_ = new QLabel(" A: ");
     satName_->setObjectName("lblSatName");
-    right->addWidget(satName_);
+    controls->addWidget(satName_);
     auto* letterPanel = new QWidget;
     letterPanel->setObjectName("PanBuchstaben");
     CreateLetters(letterPanel);
-    right->addWidget(letterPanel);
-    auto* timeRow = new QHBoxLayout;
+    controls->addWidget(letterPanel);
+    controls->addStretch(1);
+    lower->addLayout(controls);
+
+    auto* timeColumn = new QVBoxLayout;
+    timeColumn->setSpacing(2);
     auto* timeFrame = new QFrame;
     timeFrame->setObjectName("BevDatZeit");
     timeFrame->setFrameShape(QFrame::Panel);
@@ -86,14 +91,14 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     timeFrameLayout->setContentsMargins(1, 1, 1, 1);
     dateTime_ = new TDateTimeBox;
     timeFrameLayout->addWidget(dateTime_);
-    timeRow->addWidget(timeFrame);
+    timeColumn->addWidget(timeFrame);
     illumination_ = new QLabel;
     illumination_->setObjectName("lblIll");
     illumination_->setAutoFillBackground(true);
-    timeRow->addWidget(illumination_, 1);
-    right->addLayout(timeRow);
-    right->addStretch(1);
-    lower->addLayout(right);
+    illumination_->setFixedHeight(16);
+    timeColumn->addWidget(illumination_);
+    timeColumn->addStretch(1);
+    lower->addLayout(timeColumn);
 
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel;
@@ -170,7 +175,7 @@ QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& 
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Raised);
-    label->setMinimumWidth(30);
+    label->setFixedSize(30, 17);
     return label;
 }
 
@@ -210,7 +215,7 @@ void TAusgabe::CreateLetters(QWidget* parent) {
         auto* label = new QLabel(QString(letter), parent);
         label->setObjectName(QStringLiteral("lbl%1").arg(letter));
         label->setAlignment(Qt::AlignCenter);
-        label->setFixedWidth(16);
+        label->setFixedSize(16, 16);
         label->setAutoFillBackground(true);
         label->setStyleSheet(ColourStyle(TLetterColour::Silver));
         label->setEnabled(false);
