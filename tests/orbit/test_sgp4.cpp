@@ -46,5 +46,106 @@ TEST(Sgp4, ReportTestCase88888) {
   }
 }
 
+
+TEST(Sgp4, PerigeeTerms) {
+  struct Case {
+    double perigeeKm, sStar;
+  };
+  const Case cases[] = {{300.0, 78.0}, {156.0, 78.0}, {155.0, 77.0}, {98.1, 20.1},
+                        {98.0, 20.0}, {50.0, 20.0},  {-10.0, 20.0}};
+  for (const auto& c : cases) {
+    const TPerigeeTerms terms = PerigeeTerms(c.perigeeKm);
+    EXPECT_NEAR(terms.SStar, c.sStar, 1e-9) << c.perigeeKm;
+    EXPECT_NEAR(terms.S, 1.0 + c.sStar / kEarthRadiusKm, 1e-15) << c.perigeeKm;
+    EXPECT_NEAR(terms.Qoms4, std::pow((120.0 - c.sStar) / kEarthRadiusKm, 4), 1e-20) << c.perigeeKm;
+  }
+}
+
+TEST(Sgp4, SimpleModelBoundary) {
+  struct Case {
+    double perigeeKm, e0;
+    bool simple;
+  };
+  const Case cases[] = {{219.9, 0.0, true}, {220.0, 0.0, false}, {220.1, 0.0, false},
+                        {219.9, 0.1, true}, {220.0001, 0.1, false}};
+  for (const auto& c : cases) {
+    const double aoDp = (1.0 + c.perigeeKm / kEarthRadiusKm) / (1.0 - c.e0);
+    EXPECT_EQ(IsSimpleModel(aoDp, c.e0), c.simple) << c.perigeeKm << " km, e " << c.e0;
+  }
+}
+
+TVerboseValues Circular(double revsPerDay, double inclinationDeg, double ecc = 0.0) {
+  TVerboseValues v;
+  v.Epoch = 24043.5;
+  v.InclinationDeg = inclinationDeg;
+  v.RaanDeg = 30.0;
+  v.Eccentricity = ecc;
+  v.ArgPerigeeDeg = 40.0;
+  v.MeanAnomalyDeg = 50.0;
+  v.RevsPerDay = revsPerDay;
+  v.EpochRev = 1.0;
+  return v;
+}
+
+TEST(Sgp4, LowPerigeeRunsSimpleModelWithoutHigherDragTerms) {
+  TOrbitModel model;
+  model.TwoLineRecord(1) = {"1 99999U 24001A   24043.50000000  .00010000  00000+0  50000-3 0  9990",
+                            "2 99999  51.6000  30.0000 0000000  40.0000  50.0000 16.30000000    10"};
+  model.TwoLineRecord(2) = {"1 99999U 24001A   24043.50000000  .00010000  00000+0  50000-3 0  9990",
+                            "2 99999  51.6000  30.0000 0000000  40.0000  50.0000 15.50000000    10"};
+  model.ConvertTwoLine(2);
+  model.SelectSatellite(1);
+  ASSERT_TRUE(model.PropagateMinutes(100.0).Valid);
+  const double perigeeKm = (model.NearEarth().AoDp - 1.0) * kEarthRadiusKm;
+  ASSERT_LT(perigeeKm, 220.0);
+  EXPECT_EQ(model.NearEarth().Simple, 1);
+  EXPECT_EQ(model.NearEarth().D2, 0.0);
+  EXPECT_EQ(model.NearEarth().T3Cof, 0.0);
+  model.SelectSatellite(2);
+  ASSERT_TRUE(model.PropagateMinutes(100.0).Valid);
+  EXPECT_EQ(model.NearEarth().Simple, 0);
+  EXPECT_GT(model.NearEarth().D2, 0.0);
+}
+
+TEST(Sgp4, RealIssSetIsPlausibleBothWaysInTime) {
+  TOrbitModel model;
+  std::ostringstream sink;
+  model.SetDiagnostics(&sink);
+  model.TwoLineRecord(1) = {"1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
+                            "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+  model.ConvertTwoLine(1);
+  for (double t : {-1440.0, 0.0, 90.0, 1440.0 * 3}) {
+    const TStateVector sv = model.PropagateMinutes(t);
+    ASSERT_TRUE(sv.Valid);
+    TVector4 r = sv.Position, v = sv.Velocity;
+    Magnitude(r);
+    Magnitude(v);
+    const double heightKm = (r.w - 1.0) * kEarthRadiusKm;
+    EXPECT_GT(heightKm, 400.0) << t;
+    EXPECT_LT(heightKm, 430.0) << t;
+    EXPECT_NEAR(v.w * kKmPerSecond, 7.66, 0.02) << t;
+  }
+  EXPECT_TRUE(sink.str().empty());
+}
+
+TEST(Sgp4, DegenerateOrbitsStayFinite) {
+  struct Case {
+    double revsPerDay, inclinationDeg, ecc;
+  };
+  const Case cases[] = {
+      {15.5, 51.6, 0.0}, {15.5, 0.0, 0.0},   {15.5, 180.0, 0.0}, {15.5, 0.0, 0.001},
+      {15.5, 180.0, 0.001}, {14.2, 98.0, 0.00005}, {1.0027, 0.0, 0.0}, {1.0027, 180.0, 0.0},
+      {2.0, 0.0, 0.6},   {2.0, 180.0, 0.6}, {4.5, 63.4, 0.0},
+  };
+  for (const auto& c : cases) {
+    TOrbitModel model;
+    model.ConvertVerbose(1, Circular(c.revsPerDay, c.inclinationDeg, c.ecc));
+    for (double t : {0.0, 720.0, -720.0, 20000.0}) {
+      const TStateVector sv = model.PropagateMinutes(t);
+      EXPECT_TRUE(sv.Valid) << c.revsPerDay << " " << c.inclinationDeg << " " << c.ecc << " t=" << t;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvora
