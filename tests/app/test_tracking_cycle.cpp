@@ -1,0 +1,160 @@
+#include "Clock.h"
+#include "TrackingCycle.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace kelvora;
+
+namespace {
+// Satellites whose elevations the test sets; records what the cycle asked for.
+struct RecordingHooks : ITrackingHooks {
+    std::map<int, double> Elevation;
+    int Current = 0;
+    bool FrequencyEntry = false;
+    std::vector<std::string> Calls;
+    std::map<int, TLetterColour> Painted;
+
+    void SelectSatellite(int set) override { Current = set; }
+    double PropagateAndLook(double, double) override { return Elevation[Current]; }
+    void MapPointAndComposeMap() override { Calls.push_back("map"); }
+    void DrawOtherSatellites() override { Calls.push_back("show"); }
+    bool HasFrequencyEntry() override { return FrequencyEntry; }
+    void BlankDopplerText() override { Calls.push_back("blank"); }
+    void SetDataServerItem() override { Calls.push_back("server"); }
+    void PaintLetter(int letter, TLetterColour colour) override { Painted[letter] = colour; }
+    void AutomaticSatelliteChange() override { Calls.push_back("auto"); }
+
+    int Count(const std::string& name) const { return static_cast<int>(std::count(Calls.begin(), Calls.end(), name)); }
+};
+
+struct CycleFixture : ::testing::Test {
+    TTrackingState state;
+    TTimeScales time;
+    RecordingHooks hooks;
+    TrackingCycle cycle{state, time, hooks};
+    double localTime = DateTimeToDays(QDateTime(QDate(2024, 2, 12), QTime(14, 30, 5)));
+
+    void Tick() {
+        cycle.Tick(localTime);
+        localTime += 1.0 / 86400.0;
+    }
+};
+}  // namespace
+
+TEST_F(CycleFixture, ClockTextsInUtcAndLocalMode) {
+    struct Case { const char* letter; const char* date; const char* time; double offset; double correction; };
+    const Case cases[] = {{"U", "12.02.2024", "12:30:05 U", 0.0, 2.0 / 24},
+                          {"L", "12.02.2024", "14:30:05 L", 2.0 / 24, 0.0}};
+    for (const Case& c : cases) {
+        time.ZoneHours = 2;
+        time.TimeScaleLetter = c.letter;
+        time.ApplyTimeScale();
+        EXPECT_DOUBLE_EQ(time.ClockOffset, c.offset);
+        EXPECT_DOUBLE_EQ(time.ClockCorrection, c.correction);
+        const TDateTimeTexts texts = cycle.Tick(localTime);
+        EXPECT_EQ(texts.Date, c.date);
+        EXPECT_EQ(texts.Time, c.time);
+        // The instant handed to the orbit code is the same in both modes.
+        EXPECT_NEAR(time.JulianDate - time.ClockOffset, 2460352.5 + 12.5 / 24 + 5.0 / 86400, 1e-8);
+        EXPECT_NEAR(time.DayCount, time.JulianDate - 2443509.5, 1e-9);
+    }
+}
+
+TEST_F(CycleFixture, MapRedrawnEveryIntervalPlusOneCycles) {
+    state.SelectedSets = {1};
+    state.ActiveSet = 1;
+    state.MapInterval = 5;
+    ASSERT_TRUE(cycle.StartTracking(3));
+    std::vector<int> redrawn;
+    for (int c = 1; c <= 14; ++c) {
+        const int before = hooks.Count("map");
+        Tick();
+        if (hooks.Count("map") > before) redrawn.push_back(c);
+    }
+    EXPECT_EQ(redrawn, (std::vector<int>{1, 7, 13}));
+    EXPECT_EQ(hooks.Count("show"), 3);
+}
+
+TEST_F(CycleFixture, FrequencyOutputStartsOnTheSecondTickAfterAReset) {
+    state.SelectedSets = {2};
+    state.ActiveSet = 2;
+    hooks.FrequencyEntry = true;
+    cycle.StartTracking(2);
+    Tick();
+    EXPECT_EQ(hooks.Count("blank"), 1);
+    EXPECT_EQ(hooks.Count("server"), 0);
+    Tick();
+    EXPECT_EQ(hooks.Count("server"), 1);
+    state.ResetWarmUp();  // as an automatic change does
+    Tick();
+    EXPECT_EQ(hooks.Count("server"), 1);
+    Tick();
+    EXPECT_EQ(hooks.Count("server"), 2);
+}
+
+TEST_F(CycleFixture, LettersRepaintedOnlyWhenASatelliteRisesOrSets) {
+    state.SelectedSets = {1, 2};
+    state.ActiveSet = 1;
+    hooks.Elevation = {{1, -10}, {2, -5}};
+    cycle.StartTracking(2);
+    Tick();  // LastElevation starts at -96: nothing rose, only the free letters are painted
+    EXPECT_EQ(hooks.Painted.count(0), 0u);
+    EXPECT_EQ(hooks.Painted.count(1), 0u);
+    EXPECT_EQ(hooks.Painted.at(2), TLetterColour::Silver);
+    hooks.Painted.clear();
+    hooks.Elevation[2] = 0.5;  // B rises
+    Tick();
+    EXPECT_EQ(hooks.Painted.count(0), 0u);
+    EXPECT_EQ(hooks.Painted.at(1), TLetterColour::White);
+    hooks.Painted.clear();
+    state.ForceLetterColours = true;
+    Tick();
+    EXPECT_EQ(hooks.Painted.at(0), TLetterColour::Silver);
+    EXPECT_EQ(hooks.Painted.at(1), TLetterColour::White);
+    EXPECT_FALSE(state.ForceLetterColours);
+    EXPECT_DOUBLE_EQ(state.LastElevation[2], 0.5);
+}
+
+TEST_F(CycleFixture, AfterLosSetWhenTheActiveSatelliteSets) {
+    state.SelectedSets = {1};
+    state.ActiveSet = 1;
+    state.MinElevation = -5;
+    cycle.StartTracking(1);
+    const std::pair<double, char> steps[] = {{10, '-'}, {-1, '+'}, {-3, '+'}, {-6, '+'}, {-7, '-'}};
+    for (const auto& [elevation, afterLos] : steps) {
+        hooks.Elevation[1] = elevation;
+        Tick();
+        EXPECT_EQ(state.AfterLos, afterLos) << elevation;
+    }
+}
+
+TEST_F(CycleFixture, AutomaticChangeOnlyWithCandidatesAndSwitchOn) {
+    state.SelectedSets = {1};
+    state.ActiveSet = 1;
+    cycle.StartTracking(1);
+    Tick();
+    state.AutoChange = true;
+    Tick();
+    EXPECT_EQ(hooks.Count("auto"), 0);
+    state.AutoCandidates = {1};
+    Tick();
+    EXPECT_EQ(hooks.Count("auto"), 1);
+}
+
+TEST(TrackingCycleStart, TimerRunsOnlyInRealTime) {
+    TTrackingState state;
+    TTimeScales time;
+    ITrackingHooks hooks;
+    TrackingCycle cycle(state, time, hooks);
+    state.WarmUp1 = state.WarmUp2 = true;
+    state.AfterLos = '+';
+    EXPECT_TRUE(cycle.StartTracking(4));
+    EXPECT_EQ(state.LastElevation.size(), 5u);
+    EXPECT_DOUBLE_EQ(state.LastElevation[4], -96);
+    EXPECT_FALSE(state.WarmUp1 || state.WarmUp2);
+    EXPECT_EQ(state.AfterLos, '-');
+    state.TimeMode = TTimeMode::Preview;
+    EXPECT_FALSE(cycle.StartTracking(4));
+}
