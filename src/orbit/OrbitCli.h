@@ -1,0 +1,25 @@
+#pragma once
+
+// The kelvora-orbit command-line tool: orbit numbers without the window.
+//
+//   kelvora-orbit eci    --tle1 L1 --tle2 L2 --minutes 0,360,720
+//   kelvora-orbit look   --tle1 L1 --tle2 L2 --station LAT,EAST_LON,HEIGHT_M
+//                        --utc T [--step SECONDS --count N]
+//   kelvora-orbit passes --tle1 L1 --tle2 L2 --station ... --utc T --count N
+//   kelvora-orbit sun    --utc T
+//
+// Every command takes --century-base N. Output is CSV with one header line.
+// Exit status: 0 done, 1 the set could not be propagated to an asked instant,
+// 2 bad arguments or element lines (one line on the error stream).
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace kelvora {
+
+// args without the program name; defaultCenturyBase from the system date.
+int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                int defaultCenturyBase);
+
+}  // namespace kelvora
