@@ -77,10 +77,11 @@ bool CanPropagate(const TElementSet& set) {
          set.Eccentricity < 1.0 && std::isfinite(set.JulianEpoch) && std::isfinite(set.BStar);
 }
 
-void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagnostics) {
+namespace {
+
+// Recovers the original mean motion n'' and semi-major axis a'' (steps 1-2).
+void RecoverMeanMotion(const TElementSet& el, TNearEarthState& ne, std::ostream* diagnostics) {
   const double e0 = el.Eccentricity;
-  const double bstar = el.BStar;
-  // Recover the original mean motion and semi-major axis from the elements.
   const double a1 = Power(kKe / el.MeanMotion, kTwoThirds, diagnostics);
   ne.CosI = std::cos(el.Inclination);
   ne.Theta2 = ne.CosI * ne.CosI;
@@ -93,12 +94,15 @@ void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagno
   const double delo = kK2x1_5 * ne.X3Thm1 / (ao * ao * ne.Beta0 * ne.Beta0Sq);
   ne.NoDp = el.MeanMotion / (1.0 + delo);
   ne.AoDp = ao / (1.0 - delo);
+}
 
+// Drag coefficients C1 and C4 with the perigee-dependent s (steps 4-8).
+void DragCoefficients(const TElementSet& el, TNearEarthState& ne, std::ostream* diagnostics) {
+  const double e0 = el.Eccentricity;
   const TPerigeeTerms perigee = PerigeeTerms((ne.AoDp * (1.0 - e0) - 1.0) * kEarthRadiusKm);
   ne.S = perigee.S;
   ne.Qoms4 = perigee.Qoms4;
 
-  const double pinvsq = 1.0 / (ne.AoDp * ne.AoDp * ne.Beta0Sq * ne.Beta0Sq);
   ne.Xi = 1.0 / (ne.AoDp - ne.S);
   ne.Eta = ne.AoDp * e0 * ne.Xi;
   ne.EtaSq = ne.Eta * ne.Eta;
@@ -111,7 +115,7 @@ void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagno
                     (ne.AoDp * (1.0 + 1.5 * ne.EtaSq + ne.EEta * (4.0 + ne.EtaSq)) +
                      kK2x0_75 * ne.Xi / ne.PsiSq * ne.X3Thm1 *
                          (8.0 + 3.0 * ne.EtaSq * (8.0 + ne.EtaSq)));
-  ne.C1 = bstar * c2;
+  ne.C1 = el.BStar * c2;
 
   ne.SinI = std::sin(el.Inclination);
   ne.X1Mth2 = 1.0 - ne.Theta2;
@@ -123,7 +127,11 @@ void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagno
                (-3.0 * ne.X3Thm1 * (1.0 - 2.0 * ne.EEta + ne.EtaSq * (1.5 - 0.5 * ne.EEta)) +
                 0.75 * ne.X1Mth2 * (2.0 * ne.EtaSq - ne.EEta * (1.0 + ne.EtaSq)) *
                     std::cos(2.0 * el.ArgPerigee)));
+}
 
+// Secular rates and the coefficients both models share (steps 10-12).
+void SecularRates(TNearEarthState& ne) {
+  const double pinvsq = 1.0 / (ne.AoDp * ne.AoDp * ne.Beta0Sq * ne.Beta0Sq);
   ne.Theta4 = ne.Theta2 * ne.Theta2;
   const double t1 = kK2x3 * pinvsq * ne.NoDp;
   const double t2 = t1 * kK2 * pinvsq;
@@ -144,6 +152,14 @@ void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagno
   ne.LCof = 0.125 * kA30OverK2 * ne.SinI * (3.0 + 5.0 * ne.CosI) / onePlusCos;
   ne.AyNCof = 0.25 * kA30OverK2 * ne.SinI;
   ne.X7Thm1 = 7.0 * ne.Theta2 - 1.0;
+}
+
+}  // namespace
+
+void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagnostics) {
+  RecoverMeanMotion(el, ne, diagnostics);
+  DragCoefficients(el, ne, diagnostics);
+  SecularRates(ne);
 }
 
 TStateVector Sgp4(TModelElements& el, TNearEarthState& ne, double t, std::ostream* diagnostics) {

@@ -47,6 +47,18 @@ TEST(Sgp4, ReportTestCase88888) {
 }
 
 
+TEST(Sgp4, ConstantsMatchTheirDefinitions) {
+  const double r = kEarthRadiusKm;
+  EXPECT_DOUBLE_EQ(kKe, std::sqrt(1434962880.0 / (r * r * r)));
+  EXPECT_DOUBLE_EQ(kQomsDefault, std::pow(42.0 / r, 4));
+  EXPECT_DOUBLE_EQ(kSDefault, 1.0 + 78.0 / r);
+  EXPECT_DOUBLE_EQ(kSimplePerigeeRadii, 1.0 + 220.0 / r);
+  EXPECT_DOUBLE_EQ(kK2x1_5, 1.5 * kK2);
+  EXPECT_DOUBLE_EQ(kK2x2, 2.0 * kK2);
+  EXPECT_DOUBLE_EQ(kK2x3, 3.0 * kK2);
+  EXPECT_DOUBLE_EQ(kK2x0_75, 0.75 * kK2);
+}
+
 TEST(Sgp4, PerigeeTerms) {
   struct Case {
     double perigeeKm, sStar;
