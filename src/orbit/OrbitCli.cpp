@@ -1,5 +1,6 @@
 #include "OrbitCli.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -228,7 +229,8 @@ int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::os
         err << "kelvora-orbit: missing command (try --help)\n";
         return 2;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    const auto isHelp = [](const std::string& a) { return a == "--help" || a == "-h"; };
+    if (args[0] == "help" || std::any_of(args.begin(), args.end(), isHelp)) {
         out << kHelp;
         return 0;
     }

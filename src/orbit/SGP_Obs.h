@@ -92,7 +92,9 @@ void LookFromModelOutput(TObserverSite& site, TTrackState& track, const TVector4
 // Propagates the model's working satellite to jd (the model removes its clock
 // offset) and fills Position, Velocity, LookSet, Azimuth, Elevation, Range,
 // RangeRate, SincePerigee, MA and OrbitNumber. MA and orbit number use the
-// cycle's day count, not jd.
+// cycle's day count, not jd, with the reference perigee, revolutions per day
+// and epoch revolution of the model's working copy (SelectSatellite fills it
+// from the slot, as the tracking cycle does before each satellite).
 // Returns false when the model cannot propagate the set (broken elements, a
 // decayed orbit); the look values then read as a satellite far below the
 // horizon (azimuth 0, elevation -90, range and range rate 0) so that no

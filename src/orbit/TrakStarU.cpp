@@ -96,8 +96,8 @@ void PredictPass(TOrbitModel& model, TObserverSite& site, TTrackState& track, in
                  TPassInfo& pass, double cursor, int layoutSize,
                  const TPassRotationHook& decidePassRotation) {
     const double start = track.Elevation;
-    if (!TakeVisibilityFlag(pass, start)) return;
-    if (!model.SelectSatellite(slot)) return;
+    if (!TOrbitModel::IsValidSlot(slot) || !TakeVisibilityFlag(pass, start)) return;
+    model.SelectSatellite(slot);
 
     const double horizon = cursor + 1.0;
     const double step =
