@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QTimer>
+#include <cmath>
 
 namespace kelvora {
 
@@ -19,6 +20,11 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
     state_.ProgramFolder = options.ProgramFolder;
     state_.SecondInstance = options.SecondInstance;
     EndApplication = [](int code) { QCoreApplication::exit(code); };
+    sequence_.SystemZoneHours = [this] {
+        // Two readings of the clock may differ by a millisecond: whole minutes only.
+        const double hours = (DateTimeToDays(clock_.LocalNow()) - DateTimeToDays(clock_.UtcNow())) * 24.0;
+        return std::round(hours * 60.0) / 60.0;
+    };
 }
 
 TKelvoraApp::~TKelvoraApp() {

@@ -3,17 +3,9 @@
 #include "ConfigFile.h"
 #include "StartSettingsApply.h"
 
-#include <QDateTime>
 #include <QLocale>
 
 namespace kelvora {
-
-namespace {
-double SystemZoneHoursNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    return now.offsetFromUtc() / 3600.0;
-}
-}  // namespace
 
 double ConvertStationHeight(const QString& text, QChar decimalSeparator) {
     QString dotted = text.trimmed();
@@ -49,7 +41,7 @@ void StartupSequence::RunConfigurationBlock() {
     Step(1, [&] { hooks_.ReadRadioFamily(); });
     Step(2, [&] { hooks_.ReadRotorFiles(); });
     Step(3, [&] { hooks_.ReadGroupList(); });
-    Step(4, [&] { ReadStationSettings(SystemZoneHoursNow()); });
+    Step(4, [&] { ReadStationSettings(SystemZoneHours ? SystemZoneHours() : 0.0); });
     Step(5, [&] { hooks_.ReadRadioDefinitions(); });
     Step(6, [&] { hooks_.ReadNames(); });
     Step(7, [&] { hooks_.InitCat(); });

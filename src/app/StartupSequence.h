@@ -7,6 +7,8 @@
 #include "StartupHooks.h"
 #include "TrackingCycle.h"
 
+#include <functional>
+
 namespace kelvora {
 
 struct TStartupResult {
@@ -22,6 +24,9 @@ public:
         : app_(app), hooks_(hooks), prompt_(prompt), cycle_(cycle) {}
 
     TStartupResult Run();
+
+    // Local minus UTC hours of the computer clock now; used for the zone "auto".
+    std::function<double()> SystemZoneHours;
 
     // Station settings: "SatIni.SQF" and "ParPort.SQF", the system decimal separator,
     // the zone and the station. systemZoneHours is local − UTC of the computer now.

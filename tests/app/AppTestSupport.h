@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace kelvora::test {
 
