@@ -117,6 +117,10 @@ TStartupResult TKelvoraApp::RunStartupSequence() {
     ToggleLabelsChanged();
     if (result.StartTimer) {
         main_->Timer1()->start();
+        // The first tick comes at once, so the display is current from the start
+        // rather than a timer interval later.
+        if (options_.QuitAfterTicks == 0) menBeendenClick();
+        else Timer1Timer();
     } else {
         // Nothing would ever tick: an unattended run ends here.
         StopUnattended(2);

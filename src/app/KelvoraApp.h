@@ -12,7 +12,6 @@
 #include "TrackingHooks.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -82,7 +81,7 @@ private:
     TAppState state_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
-    QPointer<TAusgabe> main_;
+    TAusgabe* main_ = nullptr;
     TSatSetup* satSetup_ = nullptr;
     QList<QWidget*> dialogs_;
     QStringList creationOrder_;
