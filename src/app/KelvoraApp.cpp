@@ -2,11 +2,12 @@
 
 #include "AusgabeU.h"
 #include "ConfigFile.h"
+#include "SGP_Time.h"
 #include "SatSU.h"
 #include "StartSettingsApply.h"
 #include "WindowShells.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDate>
 #include <QTimer>
 #include <cmath>
@@ -78,7 +79,8 @@ void TKelvoraApp::CreateWindows() {
 }
 
 void TKelvoraApp::lstAusGabeReset() {
-    state_.CenturyBase = QDate::currentDate().year() / 100 * 100;
+    state_.CenturyBase = CenturyBaseOfYear(QDate::currentDate().year());
+    orbit_.SetCenturyBase(state_.CenturyBase);
     try {
         state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
         state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
@@ -207,6 +209,25 @@ void TKelvoraApp::PlaceDialogs() {
         dialog->move(main_->x() + (main_->width() - dialog->width()) / 2, top);
     }
 }
+
+void TKelvoraApp::SetupObserver(double latitude, double longitude, double heightMetres) {
+    kelvora::SetupObserver(site_, latitude, longitude, heightMetres);
+}
+
+void TKelvoraApp::TimeScaleApplied() { orbit_.SetClockOffset(state_.Time.ClockOffset); }
+
+void TKelvoraApp::SelectSatellite(int set) { orbit_.SelectSatellite(set); }
+
+double TKelvoraApp::PropagateAndLook(double julianDate, double dayCount) {
+    kelvora::PropagateAndLook(orbit_, site_, track_, julianDate, dayCount);
+    return track_.Elevation;
+}
+
+void TKelvoraApp::SubSatellitePoint() {
+    kelvora::SubSatellitePoint(track_, state_.Time.JulianDate, state_.Time.ClockOffset);
+}
+
+void TKelvoraApp::Beep() { QApplication::beep(); }
 
 void TKelvoraApp::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }
 

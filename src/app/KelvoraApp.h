@@ -6,6 +6,8 @@
 #include "AppState.h"
 #include "Clock.h"
 #include "OperatorPrompt.h"
+#include "OrbitModel.h"
+#include "SGP_Obs.h"
 #include "StartupHooks.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
@@ -63,9 +65,19 @@ public:
     void ToggleLabelsChanged() override;
     void ClearIllumination() override;
     void PlaceDialogs() override;
-    // ITrackingHooks: the window-side effects of the cycle.
+    void SetupObserver(double latitude, double longitude, double heightMetres) override;
+    void TimeScaleApplied() override;
+    // ITrackingHooks: the orbit computation and the window-side effects of the cycle.
+    void SelectSatellite(int set) override;
+    double PropagateAndLook(double julianDate, double dayCount) override;
+    void SubSatellitePoint() override;
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
+    void Beep() override;
+
+    TOrbitModel& Orbit() { return orbit_; }
+    const TTrackState& Track() const { return track_; }
+    const TObserverSite& Site() const { return site_; }
 
 private:
     void lstAusGabeReset();
@@ -79,6 +91,9 @@ private:
     IOperatorPrompt& prompt_;
     IClock& clock_;
     TAppState state_;
+    TOrbitModel orbit_;
+    TObserverSite site_;
+    TTrackState track_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;

@@ -27,6 +27,7 @@ public:
     virtual void ReadRotorOptions() {}                      // "WiRotOpt.SQF", "StandPos.SQF"
     virtual void ReadServerFiles() {}                       // "RotorServer.SQF", "CatServer.SQF"
     virtual void ReadCorrectionModes() {}                   // "KorrMod.SQF"
+    virtual void TimeScaleApplied() {}                      // the clock offset reaches the orbit code
     virtual void ShowStation() {}                           // status panel, map station, list heading
     virtual void StartServers() {}
 

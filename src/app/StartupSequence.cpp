@@ -66,7 +66,10 @@ void StartupSequence::RunConfigurationBlock() {
         hooks_.ReadServerFiles();
         hooks_.ReadCorrectionModes();
     });
-    Step(12, [&] { app_.Time.ApplyTimeScale(); });
+    Step(12, [&] {
+        app_.Time.ApplyTimeScale();
+        hooks_.TimeScaleApplied();
+    });
     Step(13, [&] { hooks_.ShowStation(); });
     Step(14, [&] { hooks_.StartServers(); });
 }

@@ -47,8 +47,38 @@ void TrackingCycle::Run() {
 
     if (state_.AutoChange) {
         state_.CurrentSet = state_.ActiveSet;
-        if (!state_.AutoCandidates.empty()) hooks_.AutomaticSatelliteChange();
+        if (!state_.AutoCandidates.empty()) AutomaticSatelliteChange();
         if (state_.SatChanged) hooks_.AdoptNewActiveSatellite();
+    }
+}
+
+void TrackingCycle::AutomaticSatelliteChange() {
+    state_.SatChanged = false;
+    const int active = state_.ActiveSet;
+    auto elevationOf = [this](int set) {
+        return set > 0 && static_cast<size_t>(set) < state_.LastElevation.size()
+                   ? state_.LastElevation[static_cast<size_t>(set)] : -96.0;
+    };
+    auto choose = [this](int set) {
+        state_.CurrentSet = set;
+        state_.SatChanged = true;
+        state_.ResetWarmUp();
+        hooks_.Beep();
+    };
+    for (int set : state_.AutoCandidates) {
+        if (elevationOf(set) <= 0) continue;
+        if (set != active) choose(set);
+        return;
+    }
+    const double soon = time_.DayCount + 1.0 / 96.0;
+    for (int set : state_.AutoCandidates) {
+        if (elevationOf(set) <= state_.MinElevation) continue;
+        if (set == active) return;
+        const double nextAos = static_cast<size_t>(set) < state_.NextAos.size() ? state_.NextAos[static_cast<size_t>(set)] : 0.0;
+        if (nextAos < soon) {
+            choose(set);
+            return;
+        }
     }
 }
 

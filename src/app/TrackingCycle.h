@@ -23,6 +23,11 @@ public:
     // The cycle proper for the time scales already set.
     void Run();
 
+    // Priority change: the first candidate above the horizon wins; failing that, one
+    // above the minimum elevation that rises within 15 minutes. The choice is left
+    // in CurrentSet, SatChanged tells whether it differs from the active set.
+    void AutomaticSatelliteChange();
+
 private:
     void ComputeSatellite(int letter, int set);
     void ActiveSatelliteWork(double elevation);

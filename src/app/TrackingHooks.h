@@ -38,7 +38,7 @@ public:
     virtual void DrawOtherSatellites() {}
     virtual void PaintLetter(int /*letter*/, TLetterColour /*colour*/) {}
     virtual void RotorCycle() {}
-    virtual void AutomaticSatelliteChange() {}
+    virtual void Beep() {}
     virtual void AdoptNewActiveSatellite() {}
 
     // Start of a tracking run.

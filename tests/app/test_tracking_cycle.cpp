@@ -24,7 +24,8 @@ struct RecordingHooks : ITrackingHooks {
     void BlankDopplerText() override { Calls.push_back("blank"); }
     void SetDataServerItem() override { Calls.push_back("server"); }
     void PaintLetter(int letter, TLetterColour colour) override { Painted[letter] = colour; }
-    void AutomaticSatelliteChange() override { Calls.push_back("auto"); }
+    void Beep() override { Calls.push_back("beep"); }
+    void AdoptNewActiveSatellite() override { Calls.push_back("adopt"); }
 
     int Count(const std::string& name) const { return static_cast<int>(std::count(Calls.begin(), Calls.end(), name)); }
 };
@@ -130,17 +131,57 @@ TEST_F(CycleFixture, AfterLosSetWhenTheActiveSatelliteSets) {
     }
 }
 
-TEST_F(CycleFixture, AutomaticChangeOnlyWithCandidatesAndSwitchOn) {
-    state.SelectedSets = {1};
-    state.ActiveSet = 1;
-    cycle.StartTracking(1);
+TEST_F(CycleFixture, AutomaticChangePrefersTheHigherRankedSatelliteThatRises) {
+    // Candidates P1 (set 1) and P2 (set 2) in priority order; P2 is active and up.
+    state.SelectedSets = {1, 2};
+    state.ActiveSet = 2;
+    state.AutoChange = true;
+    state.AutoCandidates = {1, 2};
+    hooks.Elevation = {{1, -3}, {2, 20}};
+    cycle.StartTracking(2);
     Tick();
+    Tick();
+    EXPECT_EQ(hooks.Count("adopt"), 0);
+    EXPECT_TRUE(state.WarmUp2);
+    hooks.Elevation[1] = 0.2;  // P1 rises
+    Tick();
+    EXPECT_EQ(hooks.Count("beep"), 1);
+    EXPECT_EQ(hooks.Count("adopt"), 1);
+    EXPECT_EQ(state.CurrentSet, 1);
+    EXPECT_FALSE(state.WarmUp1 || state.WarmUp2);
+}
+
+TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
+    struct Case { double minutesToRise; bool changes; };
+    for (const Case c : {Case{10, true}, Case{20, false}, Case{-1, true}}) {
+        TTrackingState s;
+        RecordingHooks h;
+        TrackingCycle cyc(s, time, h);
+        s.SelectedSets = {1, 2};
+        s.ActiveSet = 1;
+        s.AutoChange = true;
+        s.MinElevation = -5;
+        s.AutoCandidates = {2, 1};
+        h.Elevation = {{1, -30}, {2, -2}};  // nobody up; set 2 above the minimum
+        cyc.StartTracking(2);
+        s.NextAos[2] = (localTime - 28491.0) + c.minutesToRise / 1440.0;  // UTC clock: day count of the tick
+        cyc.Tick(localTime);
+        EXPECT_EQ(h.Count("adopt") > 0, c.changes) << c.minutesToRise;
+    }
+}
+
+TEST_F(CycleFixture, NoChangeWhileTheActiveSatelliteLeadsOrTheSwitchIsOff) {
+    state.SelectedSets = {1, 2};
+    state.ActiveSet = 1;
+    state.AutoCandidates = {1, 2};
+    hooks.Elevation = {{1, 5}, {2, 50}};
+    cycle.StartTracking(2);
+    Tick();
+    EXPECT_EQ(hooks.Count("adopt"), 0);  // switch off
     state.AutoChange = true;
     Tick();
-    EXPECT_EQ(hooks.Count("auto"), 0);
-    state.AutoCandidates = {1};
-    Tick();
-    EXPECT_EQ(hooks.Count("auto"), 1);
+    EXPECT_EQ(hooks.Count("adopt"), 0);  // the active one is first and up
+    EXPECT_EQ(state.CurrentSet, 1);
 }
 
 TEST(TrackingCycleStart, TimerRunsOnlyInRealTime) {
