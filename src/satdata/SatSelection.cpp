@@ -1,0 +1,267 @@
+#include "SatSelection.h"
+
+#include "ConfigFile.h"
+#include "SafeFile.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace kelvora {
+
+namespace {
+
+template <typename F, typename... Args>
+void Call(const F& hook, Args&&... args) {
+    if (hook) hook(std::forward<Args>(args)...);
+}
+
+QString SatNameText(int letter, const QString& name) {
+    return QStringLiteral(" ") + LetterOf(letter) + QStringLiteral(": ") + name;
+}
+
+}  // namespace
+
+QString ProgramCaption() { return QStringLiteral(" KelvoraISS V. 12.10"); }
+QString NoSatelliteFoundInfo() { return QStringLiteral(" Satellit w\u00e4hlen o. Sourcefile wechseln! ! "); }
+QString TooManySatellitesMessage() { return QStringLiteral("zu viele Satelliten!"); }
+QChar LetterOf(int letter) { return QChar('A' + letter); }
+
+int TSatSelection::SetOfLetter(int letter) const {
+    if (letter < 0 || letter >= ResolvedCount()) return 0;
+    return Resolved[static_cast<size_t>(letter)].Set;
+}
+
+std::vector<int> TSatSelection::SetNumbers() const {
+    std::vector<int> sets;
+    sets.reserve(Resolved.size());
+    for (const TResolvedSatellite& r : Resolved) sets.push_back(r.Set);
+    return sets;
+}
+
+// ---- Group file ----
+
+QString GroupFilePath(const QString& dataFolder, const QString& groupName) {
+    QString folder = dataFolder;
+    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
+    return folder + groupName + QStringLiteral(".ISS");
+}
+
+namespace {
+
+QList<TSelectionEntry> ReadEntries(ConfigFile& file) {
+    QList<TSelectionEntry> entries;
+    // The window has twelve rows; further pairs of a hand-edited file are left out.
+    while (!file.AtEnd() && entries.size() < MaxSelectedSatellites) {
+        const QString name = file.ReadText();
+        const bool marker = file.ReadChar() == '+';
+        if (!name.isEmpty()) entries.append({name, marker});
+    }
+    return entries;
+}
+
+}  // namespace
+
+QList<TSelectionEntry> ParseGroupEntries(const QByteArray& bytes) {
+    ConfigFile file(bytes, QString());
+    return ReadEntries(file);
+}
+
+QByteArray GroupFileBytes(const QList<TSelectionEntry>& entries) {
+    QStringList lines;
+    for (const TSelectionEntry& e : entries) {
+        lines << e.Name << QString(e.MapMarker ? '+' : '-');
+    }
+    return CrLfLines(lines);
+}
+
+void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath,
+                        const TSelectionHooks& hooks) {
+    ConfigFile file = ConfigFile::Open(groupFilePath);
+    selection.Entries = ReadEntries(file);
+    for (int k = 0; k < selection.Entries.size(); ++k) Call(hooks.SetLetterHint, k, selection.Entries[k].Name);
+}
+
+bool WriteGroupSelection(const TSatSelection& selection, const QString& groupFilePath, QString* error) {
+    return WriteFileSafely(groupFilePath, GroupFileBytes(selection.Entries), error);
+}
+
+// ---- Resolving ----
+
+std::vector<TResolvedSatellite> MatchEntries(const QList<TSelectionEntry>& entries,
+                                             const QStringList& setNames) {
+    std::vector<TResolvedSatellite> resolved;
+    if (entries.isEmpty()) return resolved;
+    // One pass over the catalog: the lowest set number of each wanted name.
+    QHash<QString, int> lowest;
+    for (const TSelectionEntry& e : entries) lowest.insert(e.Name, 0);
+    int missing = static_cast<int>(lowest.size());
+    for (int n = 1; n <= setNames.size() && missing > 0; ++n) {
+        const auto it = lowest.find(setNames[n - 1]);
+        if (it != lowest.end() && it.value() == 0) {
+            it.value() = n;
+            --missing;
+        }
+    }
+    for (const TSelectionEntry& e : entries) {
+        const int set = lowest.value(e.Name);
+        if (set > 0) resolved.push_back({set, e.Name, e.MapMarker});
+    }
+    return resolved;
+}
+
+std::vector<int> BuildAutoCandidates(const std::vector<TResolvedSatellite>& resolved,
+                                     const QStringList& priorityNames) {
+    std::vector<int> candidates;
+    for (const QString& name : priorityNames) {
+        for (const TResolvedSatellite& r : resolved)
+            if (r.Name == name) candidates.push_back(r.Set);
+    }
+    return candidates;
+}
+
+namespace {
+
+// Per found satellite: squint and rotor flip start afresh; once per set is enough
+// because a name always resolves to the same set.
+void ResetFoundSatellites(const std::vector<TResolvedSatellite>& resolved, const TSelectionHooks& hooks) {
+    std::vector<int> done;
+    for (const TResolvedSatellite& r : resolved) {
+        if (std::find(done.begin(), done.end(), r.Set) != done.end()) continue;
+        done.push_back(r.Set);
+        Call(hooks.ClearRotorFlip, r.Set);
+        Call(hooks.LookupSquint, r.Set, r.Name);
+    }
+}
+
+void ShowResolvedOnMainWindow(const TSatSelection& selection, const TResolveInput& input,
+                              const TSelectionHooks& hooks) {
+    if (!selection.OpenedFromMenu) Call(hooks.SetCaption, ProgramCaption());
+    Call(hooks.SetStatusPanel, 0, QStringLiteral(" Group :") + input.GroupName);
+    const int active = selection.ActiveSet;
+    const QString name = active >= 1 && active <= input.SetNames.size() ? input.SetNames[active - 1] : QString();
+    Call(hooks.ShowSatName, SatNameText(0, name));
+    Call(hooks.SetStatusPanel, 2,
+         QStringLiteral(" Keps: ") + input.SourceFileName + QStringLiteral(" ") + input.SourceFileDate);
+}
+
+}  // namespace
+
+TResolveOutcome ResolveSelection(TSatSelection& selection, const TResolveInput& input,
+                                 const TSelectionHooks& hooks) {
+    selection.Resolved = MatchEntries(selection.Entries, input.SetNames);
+    TResolveOutcome outcome;
+    outcome.AnyFound = !selection.Resolved.empty();
+    if (!input.NoDataSet) {
+        if (outcome.AnyFound) {
+            outcome.EnableOk = true;
+        } else {
+            selection.Entries.clear();
+            outcome.ShowNoSatelliteInfo = true;
+        }
+    }
+    if (!selection.OpenedFromMenu) selection.ActiveSet = selection.SetOfLetter(0);
+    ResetFoundSatellites(selection.Resolved, hooks);
+    selection.AutoCandidates = BuildAutoCandidates(selection.Resolved, input.PriorityNames);
+    ShowResolvedOnMainWindow(selection, input, hooks);
+    if (!outcome.AnyFound) selection.ShowRequestedEmpty = true;
+    return outcome;
+}
+
+QList<TSelectionEntry> FilterByAvailable(const QList<TSelectionEntry>& groupEntries,
+                                         const QStringList& availableNames) {
+    QList<TSelectionEntry> shown;
+    for (const TSelectionEntry& e : groupEntries) {
+        for (const QString& available : availableNames) {
+            if (available != e.Name) continue;
+            if (shown.size() == MaxSelectedSatellites) return shown;
+            shown.append(e);
+        }
+    }
+    return shown;
+}
+
+// ---- Editing ----
+
+TAddResult AddEntry(TSatSelection& selection, const QString& name) {
+    if (selection.Entries.size() >= MaxSelectedSatellites) return TAddResult::TooMany;
+    for (const TSelectionEntry& e : selection.Entries)
+        if (e.Name == name) return TAddResult::AlreadySelected;
+    selection.Entries.append({name, false});
+    return TAddResult::Added;
+}
+
+bool RemoveEntry(TSatSelection& selection, int row) {
+    if (row < 0 || row >= selection.Entries.size()) return false;
+    selection.Entries.removeAt(row);
+    selection.OpenedFromMenu = false;
+    return true;
+}
+
+bool ToggleMarker(TSatSelection& selection, int row) {
+    if (row < 0 || row >= selection.Entries.size()) return false;
+    selection.Entries[row].MapMarker = !selection.Entries[row].MapMarker;
+    return true;
+}
+
+// ---- Active satellite ----
+
+namespace {
+
+// What every change of the active satellite restarts: rotor and map at the next
+// cycle, and the first frequency entry of the new satellite.
+void RestartForNewActive(const TSelectionHooks& hooks) {
+    Call(hooks.ClearRotorStepCounter);
+    Call(hooks.ClearMapRedrawCounter);
+    Call(hooks.ChooseFirstFrequencyEntry);
+}
+
+}  // namespace
+
+bool SwitchActiveSatellite(TSatSelection& selection, const QString& groupName, const TSelectionHooks& hooks) {
+    if (selection.Resolved.empty()) {
+        selection.ActiveSet = 0;
+        UpdateLetterLabels(selection, hooks);
+        return false;
+    }
+    // A letter left over from a larger selection would name no satellite.
+    if (selection.ActiveLetter < 0 || selection.ActiveLetter >= selection.ResolvedCount()) selection.ActiveLetter = 0;
+    const TResolvedSatellite& active = selection.Resolved[static_cast<size_t>(selection.ActiveLetter)];
+
+    Call(hooks.BlankFrequencyDisplays);
+    Call(hooks.ClearDialOffsets);
+    selection.ActiveSet = active.Set;
+    RestartForNewActive(hooks);
+    Call(hooks.ClearFrequencyOffsets);
+    // The frequency output waits one cycle so that it never carries the former satellite.
+    Call(hooks.ClearWarmUp);
+    Call(hooks.SetCaption, ProgramCaption());
+    Call(hooks.SetStatusPanel, 0, QStringLiteral(" Group :") + groupName);
+    Call(hooks.ShowSatName, SatNameText(selection.ActiveLetter, active.Name));
+    Call(hooks.ResetRotorDisplay);
+    if (hooks.MeanMotion && hooks.SetPreviewStep) {
+        if (hooks.MeanMotion(active.Set) < DeepSpaceMeanMotion) hooks.SetPreviewStep(15, QStringLiteral(" 15"));
+        else hooks.SetPreviewStep(2, QStringLiteral(" 02"));
+    }
+    Call(hooks.SatelliteChanged);
+    UpdateLetterLabels(selection, hooks);
+    Call(hooks.RestartMainTimer);
+    return true;
+}
+
+bool ActivateRow(TSatSelection& selection, int row, const TSelectionHooks& hooks) {
+    if (row < 0 || row >= selection.ResolvedCount()) return false;
+    const TResolvedSatellite& chosen = selection.Resolved[static_cast<size_t>(row)];
+    Call(hooks.BlankFrequencyDisplays);
+    selection.ActiveSet = chosen.Set;
+    RestartForNewActive(hooks);
+    if (!selection.OpenedFromMenu) Call(hooks.SetCaption, ProgramCaption());
+    Call(hooks.ShowSatName, SatNameText(row, chosen.Name));
+    return true;
+}
+
+void UpdateLetterLabels(const TSatSelection& selection, const TSelectionHooks& hooks) {
+    if (hooks.LetterColoursForced && hooks.LetterColoursForced()) Call(hooks.PaintLettersSilver);
+    Call(hooks.EnableLetters, selection.ResolvedCount());
+}
+
+}  // namespace kelvora
