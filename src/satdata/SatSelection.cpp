@@ -40,12 +40,6 @@ std::vector<int> TSatSelection::SetNumbers() const {
 
 // ---- Group file ----
 
-QString GroupFilePath(const QString& dataFolder, const QString& groupName) {
-    QString folder = dataFolder;
-    if (!folder.isEmpty() && !folder.endsWith('/')) folder += '/';
-    return folder + groupName + QStringLiteral(".ISS");
-}
-
 namespace {
 
 QList<TSelectionEntry> ReadEntries(ConfigFile& file) {
@@ -59,20 +53,13 @@ QList<TSelectionEntry> ReadEntries(ConfigFile& file) {
     return entries;
 }
 
-}  // namespace
-
-QList<TSelectionEntry> ParseGroupEntries(const QByteArray& bytes) {
-    ConfigFile file(bytes, QString());
-    return ReadEntries(file);
-}
-
-QByteArray GroupFileBytes(const QList<TSelectionEntry>& entries) {
+QByteArray EntriesBytes(const QList<TSelectionEntry>& entries) {
     QStringList lines;
-    for (const TSelectionEntry& e : entries) {
-        lines << e.Name << QString(e.MapMarker ? '+' : '-');
-    }
+    for (const TSelectionEntry& e : entries) lines << e.Name << QString(e.MapMarker ? '+' : '-');
     return CrLfLines(lines);
 }
+
+}  // namespace
 
 void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath,
                         const TSelectionHooks& hooks) {
@@ -82,7 +69,7 @@ void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath,
 }
 
 bool WriteGroupSelection(const TSatSelection& selection, const QString& groupFilePath, QString* error) {
-    return WriteFileSafely(groupFilePath, GroupFileBytes(selection.Entries), error);
+    return WriteFileSafely(groupFilePath, EntriesBytes(selection.Entries), error);
 }
 
 // ---- Resolving ----

@@ -88,14 +88,11 @@ struct TSelectionHooks {
     std::function<double(int set)> MeanMotion;      // rev/day of a set
 };
 
-// ---- The group file: pairs of a name line and a marker line ----
+// ---- The group file (GroupFilePath of SatGroups.h names it) ----
 
-QString GroupFilePath(const QString& dataFolder, const QString& groupName);
-// Pairs with an empty name are skipped; at most 12 entries are kept.
-QList<TSelectionEntry> ParseGroupEntries(const QByteArray& bytes);
-QByteArray GroupFileBytes(const QList<TSelectionEntry>& entries);
-// ReadGroupSelection: entries from the group file; each entry's letter gets its name
-// as hint. A missing file throws ConfigError.
+// ReadGroupSelection: entries from the group file, pairs of a name line and a marker
+// line ("+" on); pairs with an empty name are skipped and at most 12 are kept. Each
+// entry's letter gets its name as hint. A missing file throws ConfigError.
 void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath,
                         const TSelectionHooks& hooks);
 // WriteGroupSelection: through a temporary file, so a failure never truncates it.
