@@ -67,10 +67,10 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     // Right of the data list: toggles, satellite name and letters, then the date-time box.
     auto* controls = new QVBoxLayout;
     controls->setSpacing(2);
-    auto* toggles = new QWidget;
-    toggles->setObjectName("PanSchalter");
-    CreateTogglePanel(toggles);
-    controls->addWidget(toggles);
+    togglePanel_ = new QWidget;
+    togglePanel_->setObjectName("PanSchalter");
+    CreateTogglePanel(togglePanel_);
+    controls->addWidget(togglePanel_);
     satName_ = new QLabel(" A: ");
     satName_->setObjectName("lblSatName");
     controls->addWidget(satName_);
@@ -138,7 +138,7 @@ void TAusgabe::CreateMenus() {
         action->setObjectName(name);
         return action;
     };
-    topLevel("menList", "&Satellites");
+    connect(topLevel("menList", "&Satellites"), &QAction::triggered, this, &TAusgabe::SatellitesRequested);
     topLevel("menSetUp", "&CAT");
     topLevel("menHin", "&Rotor");
     topLevel("menMode", "&Mode");
@@ -219,6 +219,7 @@ void TAusgabe::CreateLetters(QWidget* parent) {
         label->setAutoFillBackground(true);
         label->setStyleSheet(ColourStyle(TLetterColour::Silver));
         label->setEnabled(false);
+        label->installEventFilter(this);
         letters_ << label;
         row->addWidget(label);
     }
@@ -268,6 +269,32 @@ void TAusgabe::ClearIllumination() {
 
 void TAusgabe::SetStatusPanel(int panel, const QString& text) {
     if (panel >= 0 && panel < statusPanels_.size()) statusPanels_[panel]->setText(text);
+}
+
+QString TAusgabe::StatusPanel(int panel) const {
+    return panel >= 0 && panel < statusPanels_.size() ? statusPanels_[panel]->text() : QString();
+}
+
+void TAusgabe::SetLetterHint(int letter, const QString& hint) {
+    if (letter >= 0 && letter < letters_.size()) letters_[letter]->setToolTip(hint);
+}
+
+void TAusgabe::ShowSatName(const QString& text) {
+    satName_->setText(text);
+    satName_->setMaximumWidth(togglePanel_->sizeHint().width());
+}
+
+QString TAusgabe::SatNameText() const { return satName_->text(); }
+
+bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const int letter = letters_.indexOf(static_cast<QLabel*>(watched));
+        if (letter >= 0 && letters_[letter]->isEnabled()) {
+            emit LetterClicked(letter);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TAusgabe::SetInputEnabled(bool enabled) {

@@ -33,6 +33,11 @@ public:
     void DrawDateTime(const QString& date, const QString& time);
     void ClearIllumination();
     void SetStatusPanel(int panel, const QString& text);
+    QString StatusPanel(int panel) const;
+    void SetLetterHint(int letter, const QString& hint);
+    // lblSatName, never wider than the toggle panel.
+    void ShowSatName(const QString& text);
+    QString SatNameText() const;
     // Stands for disabling the whole window while a dialog of it is open; the dialogs
     // are windows of their own and stay usable.
     void SetInputEnabled(bool enabled);
@@ -49,9 +54,12 @@ signals:
     void QuitRequested();         // "&Quit"
     void OptionsRequested();      // "&Options"
     void WindowSizeClicked();     // lblWinSize
+    void LetterClicked(int letter);  // lblA .. lblL
+    void SatellitesRequested();   // "&Satellites"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateMenus();
@@ -64,6 +72,7 @@ private:
     QListWidget* dataList_ = nullptr;
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
+    QWidget* togglePanel_ = nullptr;
     QLabel* illumination_ = nullptr;
     QList<QLabel*> letters_;
     QList<QLabel*> statusPanels_;
