@@ -41,20 +41,20 @@ void TOrbitModel::ConvertTwoLine(int count) {
   }
 }
 
-void TOrbitModel::ConvertOmm(int slot, bool withBStar) {
+void TOrbitModel::ConvertOmm(int slot) {
   if (!IsValidSlot(slot)) return;
   const auto i = static_cast<std::size_t>(slot);
-  ElementsFromOmm(omm_[i], centuryBase_, withBStar, slots_[i]);
+  ElementsFromOmm(omm_[i], centuryBase_, slots_[i]);
   FinishConversion(slot);
 }
 
 void TOrbitModel::ConvertCsv(int count) {
   const int last = std::min(count, kMaxSlots);
-  for (int slot = 1; slot <= last; ++slot) ConvertOmm(slot, true);
+  for (int slot = 1; slot <= last; ++slot) ConvertOmm(slot);
 }
 
-void TOrbitModel::ConvertXml(int slot) { ConvertOmm(slot, false); }
-void TOrbitModel::ConvertKvn(int slot) { ConvertOmm(slot, false); }
+void TOrbitModel::ConvertXml(int slot) { ConvertOmm(slot); }
+void TOrbitModel::ConvertKvn(int slot) { ConvertOmm(slot); }
 
 void TOrbitModel::ConvertVerbose(int slot, const TVerboseValues& values) {
   if (!IsValidSlot(slot)) return;

@@ -61,7 +61,7 @@ class TOrbitModel {
 
  private:
   void FinishConversion(int slot);
-  void ConvertOmm(int slot, bool withBStar);
+  void ConvertOmm(int slot);
 
   int centuryBase_;
   double clockOffset_ = 0.0;

@@ -63,7 +63,7 @@ double JulianEpochOfOmmText(const std::string& epochText, int centuryBase) {
   return JulianDateOfEpoch(yearAndDay + fraction, centuryBase);
 }
 
-void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, bool withBStar, TElementSet& set) {
+void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, TElementSet& set) {
   set.Epoch = OmmNumber(texts.Epoch);
   set.JulianEpoch = JulianEpochOfOmmText(texts.Epoch, centuryBase);
   SetAngles(set, OmmNumber(texts.Inclination), OmmNumber(texts.RaOfAscNode),
@@ -71,7 +71,7 @@ void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, bool withBStar, TE
   set.Eccentricity = OmmNumber(texts.Eccentricity);
   SetMeanMotion(set, OmmNumber(texts.MeanMotion));
   set.EpochRev = OmmNumber(texts.RevAtEpoch);
-  set.BStar = withBStar ? OmmNumber(texts.BStar) : 0.0;
+  set.BStar = OmmNumber(texts.BStar);
 }
 
 void ElementsFromVerbose(const TVerboseValues& v, int centuryBase, TElementSet& set) {

@@ -76,8 +76,8 @@ inline constexpr double kDeepSpaceRevsPerDay = 6.4;
 // no deep-space flag: FinishConversion does that).
 void ElementsFromTwoLine(const TTwoLineRecord& record, int centuryBase, TElementSet& set,
                          std::ostream* diagnostics = nullptr);
-// withBStar: the CSV form carries a usable B*, XML and KVN are read without it.
-void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, bool withBStar, TElementSet& set);
+// All three OMM forms (CSV, XML, KVN) carry the same B*, read from its text.
+void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, TElementSet& set);
 void ElementsFromVerbose(const TVerboseValues& values, int centuryBase, TElementSet& set);
 
 // DeepSpace and NeedsInit from the mean motion as read.
