@@ -3,8 +3,8 @@
 #include "ConfigFile.h"
 #include "SafeFile.h"
 
-#include <QHash>
 #include <algorithm>
+#include <unordered_map>
 
 namespace kelvora {
 
@@ -13,6 +13,10 @@ namespace {
 template <typename F, typename... Args>
 void Call(const F& hook, Args&&... args) {
     if (hook) hook(std::forward<Args>(args)...);
+}
+
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 QString SatNameText(int letter, const QString& name) {
@@ -75,22 +79,23 @@ bool WriteGroupSelection(const TSatSelection& selection, const QString& groupFil
 // ---- Resolving ----
 
 std::vector<TResolvedSatellite> MatchEntries(const QList<TSelectionEntry>& entries,
-                                             const QStringList& setNames) {
+                                             const TElementCatalog& catalog) {
     std::vector<TResolvedSatellite> resolved;
     if (entries.isEmpty()) return resolved;
-    // One pass over the catalog: the lowest set number of each wanted name.
-    QHash<QString, int> lowest;
-    for (const TSelectionEntry& e : entries) lowest.insert(e.Name, 0);
-    int missing = static_cast<int>(lowest.size());
-    for (int n = 1; n <= setNames.size() && missing > 0; ++n) {
-        const auto it = lowest.find(setNames[n - 1]);
-        if (it != lowest.end() && it.value() == 0) {
-            it.value() = n;
+    // Catalog names are the file's Latin-1 bytes; one pass finds the lowest set
+    // number of every wanted name.
+    std::unordered_map<std::string, int> lowest;
+    for (const TSelectionEntry& e : entries) lowest.emplace(e.Name.toLatin1().toStdString(), 0);
+    std::size_t missing = lowest.size();
+    for (int n = 1; n <= catalog.Count() && missing > 0; ++n) {
+        const auto it = lowest.find(catalog.Name(n));
+        if (it != lowest.end() && it->second == 0) {
+            it->second = n;
             --missing;
         }
     }
     for (const TSelectionEntry& e : entries) {
-        const int set = lowest.value(e.Name);
+        const int set = lowest[e.Name.toLatin1().toStdString()];
         if (set > 0) resolved.push_back({set, e.Name, e.MapMarker});
     }
     return resolved;
@@ -120,25 +125,25 @@ void ResetFoundSatellites(const std::vector<TResolvedSatellite>& resolved, const
     }
 }
 
-void ShowResolvedOnMainWindow(const TSatSelection& selection, const TResolveInput& input,
-                              const TSelectionHooks& hooks) {
+void ShowResolvedOnMainWindow(const TSatSelection& selection, const TElementCatalog& catalog,
+                              const TResolveInput& input, const TSelectionHooks& hooks) {
     if (!selection.OpenedFromMenu) Call(hooks.SetCaption, ProgramCaption());
     Call(hooks.SetStatusPanel, 0, QStringLiteral(" Group :") + input.GroupName);
     const int active = selection.ActiveSet;
-    const QString name = active >= 1 && active <= input.SetNames.size() ? input.SetNames[active - 1] : QString();
+    const QString name = active >= 1 && active <= catalog.Count() ? Latin1(catalog.Name(active)) : QString();
     Call(hooks.ShowSatName, SatNameText(0, name));
     Call(hooks.SetStatusPanel, 2,
-         QStringLiteral(" Keps: ") + input.SourceFileName + QStringLiteral(" ") + input.SourceFileDate);
+         QStringLiteral(" Keps: ") + Latin1(catalog.SourceFileName()) + QStringLiteral(" ") + input.SourceFileDate);
 }
 
 }  // namespace
 
-TResolveOutcome ResolveSelection(TSatSelection& selection, const TResolveInput& input,
-                                 const TSelectionHooks& hooks) {
-    selection.Resolved = MatchEntries(selection.Entries, input.SetNames);
+TResolveOutcome ResolveSelection(TSatSelection& selection, const TElementCatalog& catalog,
+                                 const TResolveInput& input, const TSelectionHooks& hooks) {
+    selection.Resolved = MatchEntries(selection.Entries, catalog);
     TResolveOutcome outcome;
     outcome.AnyFound = !selection.Resolved.empty();
-    if (!input.NoDataSet) {
+    if (!catalog.NoDataSet()) {
         if (outcome.AnyFound) {
             outcome.EnableOk = true;
         } else {
@@ -149,7 +154,7 @@ TResolveOutcome ResolveSelection(TSatSelection& selection, const TResolveInput& 
     if (!selection.OpenedFromMenu) selection.ActiveSet = selection.SetOfLetter(0);
     ResetFoundSatellites(selection.Resolved, hooks);
     selection.AutoCandidates = BuildAutoCandidates(selection.Resolved, input.PriorityNames);
-    ShowResolvedOnMainWindow(selection, input, hooks);
+    ShowResolvedOnMainWindow(selection, catalog, input, hooks);
     if (!outcome.AnyFound) selection.ShowRequestedEmpty = true;
     return outcome;
 }

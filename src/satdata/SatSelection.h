@@ -7,6 +7,8 @@
 //
 // Satellites are matched by their exact, case-sensitive name throughout.
 
+#include "ElementCatalog.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -71,6 +73,7 @@ struct TSelectionHooks {
     std::function<void(int minutes, const QString& text)> SetPreviewStep;  // UpDIntVMin, txtIntVMin
     // Tracking cycle state.
     std::function<bool()> LetterColoursForced;      // reads ForceLetterColours
+    std::function<void()> ForceLetterColours;       // sets it
     std::function<void()> ClearMapRedrawCounter;
     std::function<void()> ClearWarmUp;              // WarmUp1 and WarmUp2
     std::function<void()> RestartMainTimer;         // only when the timer may run
@@ -101,12 +104,10 @@ bool WriteGroupSelection(const TSatSelection& selection, const QString& groupFil
 
 // ---- Resolving against the loaded catalog ----
 
+// What the resolution shows besides the catalog's own source file name.
 struct TResolveInput {
-    QStringList SetNames;        // SetNames[n - 1] is the name of set n
-    bool NoDataSet = false;      // the loaded file held no recognisable set
     QStringList PriorityNames;   // "Prior.SQF" names, in priority order
     QString GroupName;
-    QString SourceFileName;
     QString SourceFileDate;      // modification date, short date format
 };
 
@@ -119,12 +120,14 @@ struct TResolveOutcome {
 // Lowest set number whose name equals each entry's name, in entry order; entries
 // not in the catalog are skipped.
 std::vector<TResolvedSatellite> MatchEntries(const QList<TSelectionEntry>& entries,
-                                             const QStringList& setNames);
+                                             const TElementCatalog& catalog);
 // For each priority name in order, every resolved satellite of that name.
 std::vector<int> BuildAutoCandidates(const std::vector<TResolvedSatellite>& resolved,
                                      const QStringList& priorityNames);
-TResolveOutcome ResolveSelection(TSatSelection& selection, const TResolveInput& input,
-                                 const TSelectionHooks& hooks);
+// ResolveSelection: the catalog's NoDataSet decides whether an empty result empties
+// the list; the catalog's source file name goes to status panel 2.
+TResolveOutcome ResolveSelection(TSatSelection& selection, const TElementCatalog& catalog,
+                                 const TResolveInput& input, const TSelectionHooks& hooks);
 
 // Rebuilds the entries from the group's entries in their order, one per available
 // name that equals the entry name, each with that entry's marker (at most 12).
