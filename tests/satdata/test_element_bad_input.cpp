@@ -1,0 +1,149 @@
+// Element files with broken or hostile content load without a crash or a
+// hang; sets the models cannot run on are left out and reported.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "ElementTestSupport.h"
+#include "SGP4SDP4.h"
+
+namespace kelvora {
+namespace {
+
+using testing::FixtureBytes;
+using testing::TLoaded;
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+std::string RandomBytes(unsigned seed, std::size_t size) {
+  std::mt19937 random(seed);
+  std::string bytes(size, '\0');
+  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+  return bytes;
+}
+
+// Whatever was listed must be named and propagatable, numbered densely.
+void ExpectSoundCatalog(const TLoaded& loaded, const std::string& what) {
+  EXPECT_EQ(loaded.Result.Count, loaded.Catalog.Count()) << what;
+  for (int n = 1; n <= loaded.Catalog.Count(); ++n) {
+    EXPECT_FALSE(loaded.Catalog.Name(n).empty()) << what << " set " << n;
+    EXPECT_TRUE(CanPropagate(loaded.Model->Slot(n))) << what << " set " << n;
+  }
+}
+
+TEST(ElementBadInput, HostileContentLoadsWithoutCrash) {
+  const std::string tle = FixtureBytes("three-line.tle");
+  std::string manyLines;
+  for (int k = 0; k < 6000; ++k) manyLines += "1 \r\n";
+  const std::string binary = RandomBytes(7, 20000);
+  const struct {
+    const char* what;
+    std::string bytes;
+    int count;  // -1: only the catalog's soundness is checked
+  } cases[] = {
+      {"empty file", "", 0},
+      {"random bytes", binary, -1},
+      {"random bytes after a two-line header", tle + binary, -1},
+      {"random bytes in a CSV", "OBJECT_NAME\r\n" + binary, -1},
+      {"random bytes in XML", "<?xml\r\n" + binary, -1},
+      {"random bytes in KVN", "CCSDS_OMM_VERS\r\n" + binary, -1},
+      {"random bytes in verbose", "Satellite: X\r\n" + binary, -1},
+      {"NUL bytes in a name", Replaced(tle, "ISS", std::string("IS\0S", 4)), 3},
+      {"line of 100000 characters", std::string(100000, 'x') + "\r\n" + tle, 3},
+      {"6000 lines of '1 '", manyLines, 0},
+      {"set beyond line 5600", manyLines + tle, 0},
+      {"truncated last set", tle.substr(0, tle.size() - 30), 2},
+      {"only CR", std::string(5000, '\r'), 0},
+      {"whole XML document on one long line", "<?xml\r\n" + std::string(200000, '<'), 0},
+  };
+  for (const auto& c : cases) {
+    TLoaded loaded;
+    loaded.Load(c.bytes);
+    ExpectSoundCatalog(loaded, c.what);
+    if (c.count >= 0) {
+      EXPECT_EQ(loaded.Catalog.Count(), c.count) << c.what;
+    }
+  }
+}
+
+TEST(ElementBadInput, UnpropagatableSetsAreLeftOutAndReported) {
+  const std::string csv = FixtureBytes("omm.csv");
+  const std::string kvn = FixtureBytes("omm.kvn");
+  const std::string tle = FixtureBytes("three-line.tle");
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::string listed;
+  } cases[] = {
+      {"mean motion nan", Replaced(csv, "2.05865131", "nan"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+      {"mean motion 1e999", Replaced(csv, "2.05865131", "1e999"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+      {"negative mean motion", Replaced(csv, "2.05865131", "-2.05865131"),
+       "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+      {"eccentricity 1", Replaced(csv, ".6032036", "1.0"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+      {"eccentricity below 0", Replaced(csv, ".6032036", "-.1"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+      {"first set rejected", Replaced(kvn, "12.53672066", "0"), "PHASE 3B (AO-10)|ISS (ZARYA)"},
+      {"two-line set without mean motion", Replaced(tle, " 2.05865131", "           "),
+       "OSCAR 7 (AO-7)|ISS (ZARYA)"},
+  };
+  for (const auto& c : cases) {
+    TLoaded loaded;
+    loaded.Load(c.bytes);
+    EXPECT_EQ(loaded.Names1ToN(), c.listed) << c.what;
+    EXPECT_EQ(loaded.Result.RejectedCount, 1) << c.what;
+    ASSERT_EQ(loaded.Result.RejectedNames.size(), 1u) << c.what;
+    EXPECT_NE(RejectedSetsMessage(loaded.Result).find(loaded.Result.RejectedNames[0]),
+              std::string::npos);
+    ExpectSoundCatalog(loaded, c.what);
+  }
+
+  // The model's slots move with the catalog: set 2 is now the ISS.
+  TLoaded loaded;
+  loaded.Load(Replaced(csv, "2.05865131", "0"));
+  EXPECT_DOUBLE_EQ(loaded.Model->Slot(2).RevsPerDay, 15.49783958);
+  EXPECT_EQ(loaded.Model->OmmTexts(2).MeanMotion, "15.49783958");
+  EXPECT_DOUBLE_EQ(loaded.Model->Model().RevsPerDay, 15.49783958);
+}
+
+TEST(ElementBadInput, NoDataSetKeepsThePreviousCatalog) {
+  TLoaded loaded;
+  loaded.Load(FixtureBytes("three-line.tle"), "/keps/good.tle");
+  loaded.Load("nothing here\r\n", "/keps/empty.txt");
+  EXPECT_TRUE(loaded.Result.NoDataSet);
+  EXPECT_TRUE(loaded.Catalog.NoDataSet());
+  EXPECT_EQ(loaded.Catalog.Count(), 3);
+  EXPECT_EQ(NoDataSetMessage(loaded.Catalog.SourceFileName()),
+            " No Data Set found  in empty.txt ! ");
+
+  // A recognised form without a listed set empties the catalog: not NoDataSet.
+  loaded.Load("1 x\r\n2 y\r\n");
+  EXPECT_FALSE(loaded.Result.NoDataSet);
+  EXPECT_EQ(loaded.Catalog.Count(), 0);
+}
+
+TEST(ElementBadInput, UnreadableFileChangesNothing) {
+  TLoaded loaded;
+  loaded.Load(FixtureBytes("three-line.tle"), "good.tle");
+  const std::filesystem::path dir = std::filesystem::temp_directory_path();
+  for (const std::string& path : {(dir / "kelvora-no-such-file.tle").string(), dir.string()}) {
+    const TElementLoadResult r =
+        LoadElementFile(path, loaded.Options, loaded.Names, *loaded.Model, loaded.Catalog);
+    EXPECT_FALSE(r.FileRead) << path;
+    EXPECT_FALSE(r.Error.empty());
+    EXPECT_EQ(loaded.Catalog.Count(), 3);
+    EXPECT_EQ(loaded.Catalog.SourceFileName(), "good.tle");
+  }
+  const TElementLoadResult r =
+      LoadElementFile(std::string(KELVORA_TEST_DATA_DIR) + "/elements/omm.kvn", loaded.Options,
+                      loaded.Names, *loaded.Model, loaded.Catalog);
+  EXPECT_TRUE(r.FileRead);
+  EXPECT_EQ(r.Format, TElementFileFormat::efOmmKvn);
+  EXPECT_EQ(loaded.Catalog.SourceFileName(), "omm.kvn");
+}
+
+}  // namespace
+}  // namespace kelvora
