@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -33,8 +34,10 @@ TAddGroup::TAddGroup(TSatGroups& groups, IOperatorPrompt& prompt, QWidget* paren
 }
 
 void TAddGroup::showEvent(QShowEvent* event) {
-    name_->clear();
-    name_->setFocus();
+    if (!event->spontaneous()) {
+        name_->clear();
+        name_->setFocus();
+    }
     QDialog::showEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -64,7 +65,8 @@ void TSatFiles::FormShow() {
 }
 
 void TSatFiles::showEvent(QShowEvent* event) {
-    FormShow();
+    // A window restored from the task bar keeps what the operator did in it.
+    if (!event->spontaneous()) FormShow();
     QDialog::showEvent(event);
 }
 

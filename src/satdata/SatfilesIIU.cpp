@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -44,7 +45,8 @@ void TSatFilesII::FormShow() {
 }
 
 void TSatFilesII::showEvent(QShowEvent* event) {
-    FormShow();
+    // A window restored from the task bar keeps what the operator did in it.
+    if (!event->spontaneous()) FormShow();
     QDialog::showEvent(event);
 }
 

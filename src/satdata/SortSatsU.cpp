@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -90,7 +91,8 @@ TSortSats::TSortSats(TSatGroups& groups, IOperatorPrompt& prompt, THelpSort* hel
 void TSortSats::PlaceAtSelection(const QPoint& selectionTopLeft) { move(selectionTopLeft + QPoint(130, 60)); }
 
 void TSortSats::showEvent(QShowEvent* event) {
-    FormShow();
+    // A window restored from the task bar keeps what the operator did in it.
+    if (!event->spontaneous()) FormShow();
     QDialog::showEvent(event);
 }
 
