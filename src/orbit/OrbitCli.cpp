@@ -7,6 +7,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "OrbitCliElements.h"
 #include "OrbitCliParse.h"
 #include "OrbitModel.h"
 #include "SGP_Obs.h"
@@ -29,13 +30,12 @@ const char* const kHelp =
     "         [--step SECONDS] [--count N]\n"
     "  passes --tle1 L1 --tle2 L2 --station LAT,EAST_LON,HEIGHT_M --utc T --count N\n"
     "  sun    --utc T\n"
+    "  list   --elements FILE\n"
+    "--elements FILE --sat NAME may replace --tle1 L1 --tle2 L2: the first set\n"
+    "of that name in an element file (two-line, verbose, OMM CSV, XML or KVN).\n"
     "T is UTC as YYYY-MM-DDTHH:MM:SS. Every command takes --century-base N\n"
     "(default from the system date). Output is CSV with one header line.\n"
     "Exit status 0 done, 1 propagation failed, 2 bad arguments.\n";
-
-struct TUsageError {
-    std::string message;
-};
 
 using TOptions = std::map<std::string, std::string>;
 
@@ -89,14 +89,21 @@ int CenturyBase(const TOptions& o, int fallback) {
 }
 
 // Loads the set into slot 1 and checks that it propagates at its epoch.
-void LoadSet(TOrbitModel& model, const TOptions& o) {
-    const std::string& l1 = Required(o, "--tle1");
-    const std::string& l2 = Required(o, "--tle2");
-    const std::string problem = CheckTwoLine(l1, l2);
-    if (!problem.empty()) throw TUsageError{problem};
-    model.TwoLineRecord(1) = {l1, l2};
-    model.ConvertTwoLine(1);
-    model.SelectSatellite(1);
+void LoadSet(TOrbitModel& model, const TOptions& o, const TCliElementLoader& loader) {
+    const bool lines = o.count("--tle1") || o.count("--tle2");
+    if (lines && (o.count("--elements") || o.count("--sat")))
+        throw TUsageError{"give either --tle1/--tle2 or --elements/--sat"};
+    if (!lines && (o.count("--elements") || o.count("--sat"))) {
+        LoadNamedSet(model, Required(o, "--elements"), Required(o, "--sat"), loader);
+    } else {
+        const std::string& l1 = Required(o, "--tle1");
+        const std::string& l2 = Required(o, "--tle2");
+        const std::string problem = CheckTwoLine(l1, l2);
+        if (!problem.empty()) throw TUsageError{problem};
+        model.TwoLineRecord(1) = {l1, l2};
+        model.ConvertTwoLine(1);
+        model.SelectSatellite(1);
+    }
     if (!model.PropagateMinutes(0.0).Valid) throw TUsageError{"the element set cannot be propagated"};
 }
 
@@ -118,10 +125,11 @@ void Row(std::ostream& out, std::initializer_list<std::string> cells) {
     out << '\n';
 }
 
-int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model) {
+int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model,
+           const TCliElementLoader& loader) {
     const auto minutes = ParseNumberList(Required(o, "--minutes"));
     if (!minutes) throw TUsageError{"--minutes must be numbers separated by commas"};
-    LoadSet(model, o);
+    LoadSet(model, o, loader);
     out << "minutes,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s\n";
     for (const double m : *minutes) {
         model.SelectSatellite(1);
@@ -136,7 +144,8 @@ int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model) {
     return 0;
 }
 
-int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model) {
+int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model,
+           const TCliElementLoader& loader) {
     const double start = UtcOption(o);
     TObserverSite site = StationOption(o);
     double step = 60.0;
@@ -146,7 +155,7 @@ int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model) {
         step = *s;
     }
     const long long count = CountOption(o, false);
-    LoadSet(model, o);
+    LoadSet(model, o, loader);
     out << "utc,azimuth,elevation,range_km,range_rate_km_s,sub_lat,sub_lon,height_km,ma,orbit\n";
     TTrackState track;
     for (long long k = 0; k < count; ++k) {
@@ -165,11 +174,12 @@ int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model) {
     return 0;
 }
 
-int RunPasses(const TOptions& o, std::ostream& out, TOrbitModel& model) {
+int RunPasses(const TOptions& o, std::ostream& out, TOrbitModel& model,
+           const TCliElementLoader& loader) {
     double cursor = DayCountOfShownTime(UtcOption(o));
     TObserverSite site = StationOption(o);
     const long long count = CountOption(o, true);
-    LoadSet(model, o);
+    LoadSet(model, o, loader);
     out << "aos_utc,aos_azimuth,los_utc,los_azimuth\n";
     TTrackState track;
     for (long long k = 0; k < count; ++k) {
@@ -198,9 +208,10 @@ int RunSun(const TOptions& o, std::ostream& out) {
     return 0;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::ostream& out, int defaultCenturyBase) {
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             int defaultCenturyBase, const TCliElementLoader& loader) {
     const std::string& command = args[0];
-    const std::set<std::string> set{"--tle1", "--tle2", "--century-base"};
+    const std::set<std::string> set{"--tle1", "--tle2", "--elements", "--sat", "--century-base"};
     std::set<std::string> allowed{"--century-base"};
     if (command == "eci") {
         allowed = set;
@@ -211,20 +222,26 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, int defaul
         if (command == "look") allowed.insert("--step");
     } else if (command == "sun") {
         allowed.insert("--utc");
+    } else if (command == "list") {
+        allowed.insert("--elements");
     } else {
         throw TUsageError{"unknown command '" + command + "' (try --help)"};
     }
     const TOptions options = ParseOptions(args, allowed);
     TOrbitModel model(CenturyBase(options, defaultCenturyBase));
-    if (command == "eci") return RunEci(options, out, model);
-    if (command == "look") return RunLook(options, out, model);
-    if (command == "passes") return RunPasses(options, out, model);
+    if (command == "eci") return RunEci(options, out, model, loader);
+    if (command == "look") return RunLook(options, out, model, loader);
+    if (command == "passes") return RunPasses(options, out, model, loader);
+    if (command == "list") {
+        ListElementFile(Required(options, "--elements"), model, loader, out, err);
+        return 0;
+    }
     return RunSun(options, out);
 }
 }  // namespace
 
 int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                int defaultCenturyBase) {
+                int defaultCenturyBase, const TCliElementLoader& loader) {
     if (args.empty()) {
         err << "kelvora-orbit: missing command (try --help)\n";
         return 2;
@@ -235,7 +252,7 @@ int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::os
         return 0;
     }
     try {
-        return Dispatch(args, out, defaultCenturyBase);
+        return Dispatch(args, out, err, defaultCenturyBase, loader);
     } catch (const TUsageError& e) {
         err << "kelvora-orbit: " << e.message << '\n';
         return 2;

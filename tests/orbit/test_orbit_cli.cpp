@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "OrbitCli.h"
+#include "OrbitModel.h"
 
 namespace kelvora {
 namespace {
@@ -21,9 +22,25 @@ struct TRun {
     std::string out, err;
 };
 
-TRun RunTool(std::vector<std::string> args) {
+// A stand-in for the element-file readers: "sats.txt" holds the 1980 test set
+// under a name with a comma and quotes, then the ISS; "bad.txt" cannot be read.
+TCliElementFile FakeLoader(const std::string& path, TOrbitModel& model) {
+    TCliElementFile file;
+    if (path != "sats.txt") {
+        file.Error = "cannot open " + path;
+        return file;
+    }
+    model.TwoLineRecord(1) = {kStr1, kStr2};
+    model.TwoLineRecord(2) = {kL1, kL2};
+    model.ConvertTwoLine(2);
+    file.Sets = {{"STR3, \"test\"", "88888", "", "tle"}, {"ISS", "25544", "98067A", "tle"}};
+    file.Rejected = {"DEAD"};
+    return file;
+}
+
+TRun RunTool(std::vector<std::string> args, const TCliElementLoader& loader = FakeLoader) {
     std::ostringstream out, err;
-    const int code = RunOrbitCli(args, out, err, 2000);
+    const int code = RunOrbitCli(args, out, err, 2000, loader);
     return {code, out.str(), err.str()};
 }
 
@@ -59,6 +76,16 @@ TEST(OrbitCli, ArgumentErrorsGiveOneLineAndStatus2) {
         {"sun", "--utc"},
         {"sun", "--utc", "2024-02-12T00:00:00", "--tle1", kL1},
         {"sun", "--utc", "2024-02-12T00:00:00", "--century-base", "1950"},
+        {"eci", "--elements", "sats.txt", "--minutes", "0"},                 // no --sat
+        {"eci", "--sat", "ISS", "--minutes", "0"},                           // no --elements
+        {"eci", "--tle1", kL1, "--tle2", kL2, "--elements", "sats.txt", "--sat", "ISS",
+         "--minutes", "0"},
+        {"eci", "--elements", "sats.txt", "--sat", "iss", "--minutes", "0"},  // names match exactly
+        {"eci", "--elements", "sats.txt", "--sat", "DEAD", "--minutes", "0"},
+        {"eci", "--elements", "bad.txt", "--sat", "ISS", "--minutes", "0"},
+        {"list"},
+        {"list", "--elements", "sats.txt", "--sat", "ISS"},
+        {"sun", "--utc", "2024-02-12T00:00:00", "--elements", "sats.txt"},
     };
     for (const auto& args : cases) {
         const TRun r = RunTool(args);
@@ -124,6 +151,25 @@ TEST(OrbitCli, LookPassesAndSun) {
     const auto sun = Cells(lines[1]);
     EXPECT_NEAR(sun[2], 198.38083, 0.01);
     EXPECT_NEAR(sun[3], -7.78507, 0.01);
+}
+
+TEST(OrbitCli, ElementFileSetsStandForTwoLines) {
+    const TRun byLines = RunTool({"eci", "--tle1", kL1, "--tle2", kL2, "--minutes", "0,90"});
+    const TRun byName =
+        RunTool({"eci", "--elements", "sats.txt", "--sat", "ISS", "--minutes", "0,90"});
+    ASSERT_EQ(byName.code, 0) << byName.err;
+    EXPECT_EQ(byName.out, byLines.out);
+
+    const TRun list = RunTool({"list", "--elements", "sats.txt"});
+    ASSERT_EQ(list.code, 0) << list.err;
+    EXPECT_EQ(list.out,
+              "set,name,catalog,designator,epoch,form\n"
+              "1,\"STR3, \"\"test\"\"\",88888,,80275.98708465,tle\n"
+              "2,ISS,25544,98067A,24043.00684501,tle\n");
+    EXPECT_NE(list.err.find("1 set(s) left out"), std::string::npos);
+
+    const TRun withoutReaders = RunTool({"list", "--elements", "sats.txt"}, {});
+    EXPECT_EQ(withoutReaders.code, 2);
 }
 
 }  // namespace
