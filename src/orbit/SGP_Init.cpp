@@ -1,6 +1,7 @@
 #include "SGP_Init.h"
 
 #include <cmath>
+#include <limits>
 
 #include "SGP_Math.h"
 #include "SGP_Time.h"
@@ -37,6 +38,14 @@ void SetMeanMotion(TElementSet& set, double revsPerDay) {
   set.MeanMotion = revsPerDay * kTwoPi / 1440.0;
 }
 
+// An epoch is YYDDD.DDDDDDDD. Anything else has no date: the Julian date is
+// left NaN so the set counts as one the models cannot run on, instead of the
+// year overflowing.
+double JulianEpochOf(double epoch, int centuryBase) {
+  if (!(epoch >= 0.0 && epoch < 100000.0)) return std::numeric_limits<double>::quiet_NaN();
+  return JulianDateOfEpoch(epoch, centuryBase);
+}
+
 }  // namespace
 
 void ElementsFromTwoLine(const TTwoLineRecord& record, int centuryBase, TElementSet& set,
@@ -44,7 +53,7 @@ void ElementsFromTwoLine(const TTwoLineRecord& record, int centuryBase, TElement
   const std::string& l1 = record.Line1;
   const std::string& l2 = record.Line2;
   set.Epoch = RealField(l1, 19, 14);
-  set.JulianEpoch = JulianDateOfEpoch(set.Epoch, centuryBase);
+  set.JulianEpoch = JulianEpochOf(set.Epoch, centuryBase);
   // Mantissa with an implied leading point, sign in column 54.
   const double mantissa = RealField(l1, 54, 6) * 1e-5;
   const int exponent = IntField(l1, 60, 2);
@@ -60,7 +69,7 @@ double JulianEpochOfOmmText(const std::string& epochText, int centuryBase) {
   const std::string_view text = Trimmed(epochText);
   const double yearAndDay = OmmNumber(text.substr(0, 5));
   const double fraction = text.size() > 6 ? OmmNumber(text.substr(6)) * 1e-8 : 0.0;
-  return JulianDateOfEpoch(yearAndDay + fraction, centuryBase);
+  return JulianEpochOf(yearAndDay + fraction, centuryBase);
 }
 
 void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, TElementSet& set) {
@@ -76,7 +85,7 @@ void ElementsFromOmm(const TOmmTexts& texts, int centuryBase, TElementSet& set) 
 
 void ElementsFromVerbose(const TVerboseValues& v, int centuryBase, TElementSet& set) {
   set.Epoch = v.Epoch;
-  set.JulianEpoch = JulianDateOfEpoch(v.Epoch, centuryBase);
+  set.JulianEpoch = JulianEpochOf(v.Epoch, centuryBase);
   SetAngles(set, v.InclinationDeg, v.RaanDeg, v.ArgPerigeeDeg, v.MeanAnomalyDeg);
   set.Eccentricity = v.Eccentricity;
   SetMeanMotion(set, v.RevsPerDay);

@@ -201,6 +201,28 @@ TEST(Elements, BrokenSetsStayQuiet) {
   EXPECT_FALSE(model.PropagateMinutes(0.0).Valid);
 }
 
+// An epoch field that is no YYDDD.DDDDDDDD (digits where the point belongs)
+// has no date: the set cannot be propagated, in every form.
+TEST(Elements, EpochWithoutDateCannotBePropagated) {
+  TOrbitModel model;
+  std::string line1 = kIss1;
+  line1.replace(23, 1, "0");  // 24043000684501 instead of 24043.00684501
+  model.TwoLineRecord(1) = {line1, kIss2};
+  model.ConvertTwoLine(1);
+  TOmmTexts omm = IssOmm();
+  omm.Epoch = "24043.99999999999999";  // the fraction read as a whole number
+  model.OmmTexts(2) = omm;
+  model.ConvertKvn(2);
+  TVerboseValues v = Verbose(15.5);
+  v.Epoch = -1.0;
+  model.ConvertVerbose(3, v);
+  for (int slot = 1; slot <= 3; ++slot) {
+    EXPECT_FALSE(std::isfinite(model.Slot(slot).JulianEpoch)) << slot;
+    model.SelectSatellite(slot);
+    EXPECT_FALSE(model.PropagateMinutes(0.0).Valid) << slot;
+  }
+}
+
 TEST(Elements, SlotBounds) {
   TOrbitModel model;
   model.ConvertVerbose(5, Verbose(15.5));

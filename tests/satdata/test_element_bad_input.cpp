@@ -87,6 +87,8 @@ TEST(ElementBadInput, UnpropagatableSetsAreLeftOutAndReported) {
       {"eccentricity 1", Replaced(csv, ".6032036", "1.0"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
       {"eccentricity below 0", Replaced(csv, ".6032036", "-.1"), "OSCAR 7 (AO-7)|ISS (ZARYA)"},
       {"first set rejected", Replaced(kvn, "12.53672066", "0"), "PHASE 3B (AO-10)|ISS (ZARYA)"},
+      {"epoch without a date", Replaced(tle, "24040.20323029", "24040020323029"),
+       "OSCAR 7 (AO-7)|ISS (ZARYA)"},
       {"two-line set without mean motion", Replaced(tle, " 2.05865131", "           "),
        "OSCAR 7 (AO-7)|ISS (ZARYA)"},
   };
