@@ -87,7 +87,9 @@ struct TSelectionHooks {
     std::function<void()> ResetRotorDisplay;        // lblRotor white, CW off ("CW-"), ResetForSatellite
     std::function<void(int set)> ClearRotorFlip;
     // Squint and orbit.
-    std::function<void(int set, const QString& name)> LookupSquint;  // LookupSquintEntry
+    // LookupSquintEntry: the set's squint data back to "-", then the table entry of
+    // exactly that name, if any, with its attitude axis.
+    std::function<void(int set, const QString& name)> LookupSquint;
     std::function<double(int set)> MeanMotion;      // rev/day of a set
 };
 

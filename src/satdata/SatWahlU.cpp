@@ -204,7 +204,7 @@ void TSatWahl::showEvent(QShowEvent* event) {
         const int left = main.left() + static_cast<int>(std::nearbyint((main.width() - width()) / 2.0));
         move(left, top);
     }
-    if (SourcePath) {
+    if (SourcePath && !SourcePath().isEmpty()) {
         const QFileInfo source(SourcePath());
         ShowSourceInFileList(source.absolutePath(), source.fileName(), false);
         label26_->setText(FileDateText(source.filePath()));
