@@ -5,6 +5,7 @@
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "StartSettingsApply.h"
+#include "SatGroups.h"
 #include "WindowShells.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
     state_.ProgramFolder = options.ProgramFolder;
     state_.SecondInstance = options.SecondInstance;
     EndApplication = [](int code) { QCoreApplication::exit(code); };
+    groups_ = std::make_unique<TSatGroups>(state_.DataFolder);
     sequence_.SystemZoneHours = [this] {
         // Two readings of the clock may differ by a millisecond: whole minutes only.
         const double hours = (DateTimeToDays(clock_.LocalNow()) - DateTimeToDays(clock_.UtcNow())) * 24.0;
@@ -43,28 +45,20 @@ void TKelvoraApp::CreateWindows() {
     connect(main_->Timer2(), &QTimer::timeout, this, &TKelvoraApp::Timer2Timer);
     main_->CloseQuery = [this] { return FormCloseQuery(); };
 
+    connect(main_, &TAusgabe::SatellitesRequested, this, &TKelvoraApp::menListClick);
+    connect(main_, &TAusgabe::LetterClicked, this, &TKelvoraApp::LetterClick);
+
     auto shell = [this](const char* className, const char* caption) {
         dialogs_ << new TShellDialog(className, caption, main_);
         creationOrder_ << className;
     };
-    auto module = [this](const char* name) { creationOrder_ << name; };
-    module("NoDoppel");
-    shell("TSatFiles", "Satellite Groups");
-    module("SonneU");
-    module("TrakStarU");
-    module("RadioDat");
-    module("BandSwitch");
-    shell("TSatelliteName", "Sat-Namen");
-    module("WindowSize");
-    shell("TSortSats", "Sort Selected Satellites");
-    shell("THelpSort", "Help");
-    shell("TDownloadKeps", "Download Keps");
-    shell("TAddGroup", "New Group");
-    shell("TDelGroup", "Delete Group");
-    shell("TSatFilesII", "Satellite Groups");
+    CreateSatelliteDialogs([this, shell](const char* name) {
+        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps");
+        else creationOrder_ << name;
+    });
     QCoreApplication::setApplicationName("Kelvora");
-    module("TDataModule1");
-    shell("TSatWahl", "Satelliten");
+    creationOrder_ << "TDataModule1";
+    CreateSelectionWindow();
     shell("THinweise", "Rotor");
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     dialogs_ << satSetup_;
@@ -135,6 +129,7 @@ void TKelvoraApp::StopUnattended(int exitCode) {
 }
 
 void TKelvoraApp::Timer1Timer() {
+    SyncSelectionToTracking();
     const TDateTimeTexts texts = cycle_.Tick(DateTimeToDays(clock_.LocalNow()));
     main_->DrawDateTime(texts.Date, texts.Time);
     ++tickCount_;

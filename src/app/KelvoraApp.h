@@ -6,7 +6,12 @@
 #include "AppState.h"
 #include "Clock.h"
 #include "OperatorPrompt.h"
+#include "ElementCatalog.h"
+#include "ElementFileLoader.h"
 #include "OrbitModel.h"
+#include "SatNameU.h"
+#include "SatSelection.h"
+#include "Squint.h"
 #include "SGP_Obs.h"
 #include "StartupHooks.h"
 #include "StartupSequence.h"
@@ -22,12 +27,18 @@ namespace kelvora {
 
 class TAusgabe;
 class TSatSetup;
+class TSatGroups;
+class TSatWahl;
+class TSatFiles;
+class TSatFilesII;
+class TSortSats;
+class TSatelliteName;
 
 struct TAppOptions {
     QString DataFolder;
     QString ProgramFolder;
     bool SecondInstance = false;
-    int QuitAfterTicks = -1;     // -1: run until the operator quits
+    int QuitAfterTicks = -1;     // -1: run until the operator quits; >= 0: nothing waits for the operator
     int ScreenWidth = 1920;
     double LogicalDpiX = 96;
 };
@@ -49,6 +60,8 @@ public:
     void menBeendenClick();
     bool FormCloseQuery();
     void ShowOptions();
+    void menListClick();                  // "&Satellites"
+    void LetterClick(int letter);         // lblA .. lblL
 
     TAppState& State() { return state_; }
     TAusgabe* MainWindow() const { return main_; }
@@ -66,6 +79,14 @@ public:
     void ClearIllumination() override;
     void PlaceDialogs() override;
     void SetupObserver(double latitude, double longitude, double heightMetres) override;
+    void ReadGroupList() override;
+    void ReadNames() override;
+    void ReadSquintAndCatTuning() override;
+    void ReadGroupSourcesAndSelection() override;
+    bool OpenSourceFile() override;
+    int LoadElementsAndResolveSelection() override;
+    void ShowSelectionWindowIfRequested() override;
+    void ApplyElementFolderChoice() override;
     void TimeScaleApplied() override;
     // ITrackingHooks: the orbit computation and the window-side effects of the cycle.
     void SelectSatellite(int set) override;
@@ -74,8 +95,13 @@ public:
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
     void Beep() override;
+    void AdoptNewActiveSatellite() override;
 
     TOrbitModel& Orbit() { return orbit_; }
+    const TElementCatalog& Catalog() const { return catalog_; }
+    TSatSelection& Selection() { return selection_; }
+    TSatGroups& Groups() { return *groups_; }
+    TSatWahl* SelectionWindow() const { return satWahl_; }
     const TTrackState& Track() const { return track_; }
     const TObserverSite& Site() const { return site_; }
 
@@ -86,6 +112,15 @@ private:
     void End(int exitCode);
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
+    // The satellite windows and their wiring (KelvoraSatellites.cpp).
+    void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
+    void CreateSelectionWindow();
+    void WireSelectionHooks();
+    void WireGroupHooks();
+    TElementLoadResult LoadElementsFrom(const QString& path);
+    // The tracking cycle follows the selection: letters, set numbers, active set.
+    void SyncSelectionToTracking();
+    bool Unattended() const { return options_.QuitAfterTicks >= 0; }
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -94,6 +129,20 @@ private:
     TOrbitModel orbit_;
     TObserverSite site_;
     TTrackState track_;
+    TElementCatalog catalog_;
+    TNamesList names_;
+    TNamingOptions naming_;
+    std::unique_ptr<TSatGroups> groups_;
+    TSatSelection selection_;
+    TSelectionHooks selectionHooks_;
+    TSquintTable squintTable_;
+    std::vector<TSquintSlot> squintSlots_;
+    QString applicationTitle_;
+    TSatWahl* satWahl_ = nullptr;
+    TSatFiles* satFiles_ = nullptr;
+    TSatFilesII* satFilesII_ = nullptr;
+    TSortSats* sortSats_ = nullptr;
+    TSatelliteName* satName_ = nullptr;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;
