@@ -1,0 +1,77 @@
+#include "AppTestSupport.h"
+#include "AusgabeU.h"
+#include "KelvoraApp.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+struct KitApp {
+    KitFolderCopy data;
+    ScriptedPrompt prompt;
+    FixedClock clock{QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0};
+    std::unique_ptr<TKelvoraApp> app;
+
+    KitApp() {
+        TAppOptions options;
+        options.DataFolder = data.Folder();
+        app = std::make_unique<TKelvoraApp>(options, prompt, clock);
+        app->EndApplication = [](int) {};
+        app->CreateWindows();
+    }
+    QString LetterStyle(int k) {
+        return app->MainWindow()->findChild<QLabel*>(QStringLiteral("lbl%1").arg(QChar('A' + k)))->styleSheet();
+    }
+};
+}  // namespace
+
+TEST(TrackingSatellites, KitComesUpTrackingIssByItsCommunityName) {
+    KitApp k;
+    ASSERT_TRUE(k.app->FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
+    EXPECT_GE(k.app->Catalog().Count(), 100);
+    const TTrackingState& t = k.app->State().Tracking;
+    ASSERT_EQ(t.SelectedSets.size(), 11u);
+    EXPECT_EQ(QString::fromLatin1(k.app->Catalog().Name(t.ActiveSet)), "ISS");
+    EXPECT_EQ(k.app->MainWindow()->SatNameText(), " A: ISS");
+    EXPECT_EQ(k.app->MainWindow()->StatusPanel(0), " Group :Standard");
+    EXPECT_TRUE(k.app->MainWindow()->StatusPanel(2).startsWith(" Keps: nasa.all "));
+    EXPECT_FALSE(t.AutoCandidates.empty());
+    EXPECT_EQ(t.AutoCandidates.front(), t.ActiveSet);  // ISS leads "Prior.SQF"
+}
+
+TEST(TrackingSatellites, LetterTurnsWhiteInTheCycleItsSatelliteRises) {
+    KitApp k;
+    ASSERT_TRUE(k.app->FormShow().Completed);
+    const TTrackingState& t = k.app->State().Tracking;
+    int rises = 0;
+    for (int step = 0; step < 3 * 360 && rises < 3; ++step) {  // three hours in 10 s steps
+        std::vector<double> before;
+        for (int set : t.SelectedSets) before.push_back(t.LastElevation[static_cast<size_t>(set)]);
+        k.clock.Advance(10000);
+        k.app->Timer1Timer();
+        for (size_t letter = 0; letter < t.SelectedSets.size(); ++letter) {
+            const double now = t.LastElevation[static_cast<size_t>(t.SelectedSets[letter])];
+            const bool white = k.LetterStyle(static_cast<int>(letter)).contains("255");
+            if (before[letter] <= 0 && now > 0) {
+                ++rises;
+                EXPECT_TRUE(white) << "letter " << letter << " at step " << step;
+            }
+            if (before[letter] > 0 && now <= 0) {
+                EXPECT_FALSE(white) << "letter " << letter << " at step " << step;
+            }
+        }
+    }
+    EXPECT_GE(rises, 1);
+}
+
+TEST(TrackingSatellites, LetterClickMakesThatSatelliteActive) {
+    KitApp k;
+    ASSERT_TRUE(k.app->FormShow().Completed);
+    k.app->LetterClick(2);
+    const TTrackingState& t = k.app->State().Tracking;
+    EXPECT_EQ(t.ActiveSet, t.SelectedSets[2]);
+    EXPECT_TRUE(k.app->MainWindow()->SatNameText().startsWith(" C: "));
+}
