@@ -3,7 +3,10 @@
 
 #include "Clock.h"
 #include "KelvoraApp.h"
+#include "ElementFileLoader.h"
 #include "OperatorPrompt.h"
+#include "SGP_Obs.h"
+#include "TrackingCycle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,7 +56,7 @@ void BM_StartupToFirstTick(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToFirstTick)->Unit(benchmark::kMillisecond);
 
-void BM_TickWithoutSatellites(benchmark::State& state) {
+void BM_TickWithKitSatellitesAndRepaint(benchmark::State& state) {
     QTemporaryDir dir;
     CopyKit(dir.path() + "/");
     SilentPrompt prompt;
@@ -67,7 +70,47 @@ void BM_TickWithoutSatellites(benchmark::State& state) {
         QCoreApplication::processEvents();  // includes repainting the date-time box
     }
 }
-BENCHMARK(BM_TickWithoutSatellites)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWithKitSatellitesAndRepaint)->Unit(benchmark::kMicrosecond);
+// The cycle's own work for 12 satellites, half of them deep-space, without drawing:
+// the same orbit calls the application makes for each letter.
+struct OrbitOnlyHooks : ITrackingHooks {
+    TOrbitModel& orbit;
+    TObserverSite site;
+    TTrackState track;
+    explicit OrbitOnlyHooks(TOrbitModel& model) : orbit(model) { SetupObserver(site, 48.15, 11.58, 520); }
+    void SelectSatellite(int set) override { orbit.SelectSatellite(set); }
+    double PropagateAndLook(double jd, double dayCount) override {
+        kelvora::PropagateAndLook(orbit, site, track, jd, dayCount);
+        return track.Elevation;
+    }
+    void SubSatellitePoint() override { kelvora::SubSatellitePoint(track, 0, 0); }
+};
+
+void BM_CycleTwelveSatellitesNoDrawing(benchmark::State& state) {
+    TOrbitModel orbit;
+    TElementCatalog catalog;
+    TNamingOptions naming;
+    const std::string path = std::string(KELVORA_SOURCE_DIR) + "/resources/kit/Kepler/nasa.all";
+    LoadElementFile(path, naming, TNamesList(), orbit, catalog);
+    TTrackingState tracking;
+    std::vector<int> nearEarth, deepSpace;
+    for (int set = 1; set <= catalog.Count(); ++set)
+        (orbit.Slot(set).DeepSpace ? deepSpace : nearEarth).push_back(set);
+    for (size_t k = 0; k < 6 && k < nearEarth.size(); ++k) tracking.SelectedSets.push_back(nearEarth[k]);
+    for (size_t k = 0; k < 6 && k < deepSpace.size(); ++k) tracking.SelectedSets.push_back(deepSpace[k]);
+    tracking.ActiveSet = tracking.SelectedSets.front();
+    TTimeScales time;
+    OrbitOnlyHooks hooks(orbit);
+    TrackingCycle cycle(tracking, time, hooks);
+    cycle.StartTracking(catalog.Count());
+    double local = DateTimeToDays(QDateTime(QDate(2024, 3, 13), QTime(12, 0)));  // 30 days after the epochs
+    for (auto _ : state) {
+        cycle.Tick(local);
+        local += 1.0 / 86400.0;
+    }
+    state.counters["deep_space"] = static_cast<double>(std::min<size_t>(6, deepSpace.size()));
+}
+BENCHMARK(BM_CycleTwelveSatellitesNoDrawing)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
