@@ -105,6 +105,7 @@ void TKelvoraApp::WireSelectionHooks() {
     h.SetStatusPanel = [this](int panel, const QString& text) { main_->SetStatusPanel(panel, text); };
     h.ShowSatName = [this](const QString& text) { main_->ShowSatName(text); };
     h.LetterColoursForced = [this] { return state_.Tracking.ForceLetterColours; };
+    h.ForceLetterColours = [this] { state_.Tracking.ForceLetterColours = true; };
     h.ClearMapRedrawCounter = [this] { state_.Tracking.MapRedrawCounter = 0; };
     h.ClearWarmUp = [this] { state_.Tracking.ResetWarmUp(); };
     h.RestartMainTimer = [this] {
