@@ -3,6 +3,8 @@
 #include "KelvoraApp.h"
 
 #include <QLabel>
+#include <QTimer>
+#include "SatWahlU.h"
 #include <gtest/gtest.h>
 
 using namespace kelvora;
@@ -74,4 +76,24 @@ TEST(TrackingSatellites, LetterClickMakesThatSatelliteActive) {
     const TTrackingState& t = k.app->State().Tracking;
     EXPECT_EQ(t.ActiveSet, t.SelectedSets[2]);
     EXPECT_TRUE(k.app->MainWindow()->SatNameText().startsWith(" C: "));
+}
+
+TEST(TrackingSatellites, SatellitesMenuRunsTheSatelliteBlockAgain) {
+    KitFolderCopy data;
+    ScriptedPrompt prompt;
+    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
+    TAppOptions options;
+    options.DataFolder = data.Folder();
+    options.QuitAfterTicks = 1000;  // the selection window is reported, not shown modally
+    TKelvoraApp app(options, prompt, clock);
+    app.EndApplication = [](int) {};
+    app.CreateWindows();
+    ASSERT_TRUE(app.FormShow().Completed);
+    app.LetterClick(3);
+    const int active = app.State().Tracking.ActiveSet;
+    app.menListClick();
+    EXPECT_TRUE(app.MainWindow()->Timer1()->isActive());
+    EXPECT_EQ(app.SelectionWindow()->windowTitle(), "Satellites");
+    EXPECT_EQ(app.State().Tracking.ActiveSet, active);  // opened from the menu: the active one stays
+    EXPECT_EQ(app.State().Tracking.SelectedSets.size(), 11u);
 }
