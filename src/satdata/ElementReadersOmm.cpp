@@ -128,8 +128,11 @@ void ReadOmmXmlSets(const TElementLines& lines, TReaderContext& context) {
   } else {
     for (int i = 0; i < lines.Count(); ++i) objects.push_back(lines.Line(i));
   }
-  for (const std::string_view object : objects)
+  for (const std::string_view object : objects) {
+    // One object per line could outnumber the model's slots.
+    if (static_cast<int>(context.Listed.size()) >= TOrbitModel::kMaxSlots) break;
     if (object.size() >= kMinXmlObjectLength) ReadXmlObject(object, context);
+  }
 }
 
 namespace {

@@ -17,6 +17,12 @@ const std::string kIss2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 1
 const std::string kAo7_1 = "1 07530U 74089B   24042.90715712 -.00000045  00000+0  76181-5 0  9994";
 const std::string kAo7_2 = "2 07530 101.9722  36.4033 0012082 326.5448 104.0552 12.53672066253211";
 
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
 std::string Lines(std::initializer_list<std::string> lines) {
   std::string bytes;
   for (const std::string& l : lines) bytes += l + "\r\n";
@@ -116,11 +122,19 @@ TEST(ElementLayouts, ReadersStopAtTheirLimits) {
   for (int k = 0; k < 250; ++k) verbose += "Satellite: V" + std::to_string(k) + "\r\n" + verboseSet;
   verbose += "\r\n";
 
+  // XML with one object per line stops where the model's slots end.
+  const std::string perLine = FixtureBytes("omm-per-line.xml");
+  const std::size_t issAt = perLine.find("<omm", perLine.find("ISS (ZARYA)") - 300);
+  const std::string issObject = perLine.substr(issAt, perLine.find("</omm>", issAt) + 6 - issAt);
+  std::string xml = "<?xml\r\n";
+  for (int k = 0; k < 2100; ++k) xml += Replaced(issObject, "ISS (ZARYA)", "X" + std::to_string(k)) + "\r\n";
+
   const struct {
     std::string bytes;
     int count;
     const char* last;
-  } cases[] = {{tle, 1800, "S1799"}, {csv, 1800, "S1799"}, {verbose, 249, "V247"}};
+  } cases[] = {{tle, 1800, "S1799"}, {csv, 1800, "S1799"}, {verbose, 249, "V247"},
+               {xml, 2000, "X1999"}};
   for (const auto& c : cases) {
     TLoaded loaded;
     loaded.Load(c.bytes);
