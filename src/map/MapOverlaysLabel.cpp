@@ -1,0 +1,38 @@
+#include "MapOverlaysLabel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace kelvora {
+
+int CentredLeft(int x, int width, int canvasWidth) {
+    return std::max(0, std::min(x - width / 2, canvasWidth - 1 - width));
+}
+
+QFont LabelFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(8);
+    return font;
+}
+
+QFont SunMarkFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(14);
+    return font;
+}
+
+QSize MapTextSize(const QImage& canvas, const QString& text, const QFont& font) {
+    const QFontMetrics metrics(font, &canvas);
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void DrawMapText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font,
+                 const QColor& colour) {
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
+}
+
+}  // namespace kelvora
