@@ -10,17 +10,21 @@ int CentredLeft(int x, int width, int canvasWidth) {
     return std::max(0, std::min(x - width / 2, canvasWidth - 1 - width));
 }
 
-QFont LabelFont() {
+namespace {
+
+// Plain pixels: the marker colour rule reads exact colours back from the canvas.
+QFont MapFont(int pointSize) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(8);
+    font.setPointSize(pointSize);
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 
-QFont SunMarkFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(14);
-    return font;
-}
+}  // namespace
+
+QFont LabelFont() { return MapFont(8); }
+
+QFont SunMarkFont() { return MapFont(14); }
 
 QSize MapTextSize(const QImage& canvas, const QString& text, const QFont& font) {
     const QFontMetrics metrics(font, &canvas);

@@ -17,14 +17,6 @@ TPassInfo& PassOf(const TOtherSatellites& others, int set, TPassInfo& scratch) {
     return scratch;
 }
 
-void DrawLabel(QImage& canvas, QPointF point, const QString& label) {
-    const QFont font = LabelFont();
-    const int width = MapTextSize(canvas, label, font).width();
-    const QPoint pixel = RoundedPixel(point);
-    const QPoint topLeft(CentredLeft(pixel.x(), width, canvas.width()), pixel.y());
-    DrawMapText(canvas, topLeft, label, font, MarkerColour(canvas, pixel, kMapWhite));
-}
-
 void DrawOne(TOverlayContext& context, const TOtherSatellites& others, int letter,
              const TOverlaySatellite& satellite) {
     if (!context.Model.SelectSatellite(satellite.Set)) return;
@@ -42,11 +34,19 @@ void DrawOne(TOverlayContext& context, const TOtherSatellites& others, int lette
     TPassInfo& pass = PassOf(others, satellite.Set, scratch);
     PredictPass(context.Model, context.Site, context.Track, satellite.Set, pass, context.Cursor,
                 others.LayoutSize, others.DecidePassRotation);
-    DrawLabel(context.Map.Canvas(), *point,
+    DrawSatelliteLabel(context.Map.Canvas(), MapPixel(context.Map.Geometry(), *point),
               OtherSatelliteLabel(letter, satellite.Name, elevation, pass));
 }
 
 }  // namespace
+
+QRect DrawSatelliteLabel(QImage& canvas, QPoint satellite, const QString& label) {
+    const QFont font = LabelFont();
+    const QSize size = MapTextSize(canvas, label, font);
+    const QPoint topLeft(CentredLeft(satellite.x(), size.width(), canvas.width()), satellite.y());
+    DrawMapText(canvas, topLeft, label, font, MarkerColour(canvas, satellite, kMapWhite));
+    return QRect(topLeft, size);
+}
 
 QString OtherSatelliteLabel(int letter, const QString& name, double elevation,
                             const TPassInfo& pass) {

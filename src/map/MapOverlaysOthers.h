@@ -5,6 +5,9 @@
 
 #include "TrakStarU.h"
 
+#include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <vector>
 
@@ -32,6 +35,11 @@ struct TOtherSatellites {
 // " A:" + AOS time, + " ".
 QString OtherSatelliteLabel(int letter, const QString& name, double elevation,
                             const TPassInfo& pass);
+
+// Draws a label with its top at the satellite's row, centred on its column
+// and kept on the canvas; white, or red by the marker colour rule at the
+// satellite's pixel. Returns the text's box.
+QRect DrawSatelliteLabel(QImage& canvas, QPoint satellite, const QString& label);
 
 // Draws every marked satellite except the active one. Afterwards the active
 // satellite is the model's working copy and the track state is as before.

@@ -9,30 +9,21 @@
 
 namespace kelvora {
 
-namespace {
-
-double EastLongitude360(double lon) {
-    return lon < 0.0 ? lon + 360.0 : lon;
-}
-
-}  // namespace
-
 QPointF SubSolarMapPoint(const TOverlayContext& context, const TSunState& sun) {
-    return context.Map.MapPoint(sun.SubSolarLat, EastLongitude360(sun.SubSolarLon));
+    return context.Map.MapPoint(sun.SubSolarLat, sun.SubSolarLon);
 }
 
 void DrawSunOverlay(TOverlayContext& context, const TSunState& sun) {
     if (!std::isfinite(sun.SubSolarLat) || !std::isfinite(sun.SubSolarLon)) return;
     QImage& canvas = context.Map.Canvas();
-    const double lon = EastLongitude360(sun.SubSolarLon);
     const TFootprintOutline boundary =
-        context.Map.FootprintOutline(sun.SubSolarLat, lon, kSunOverlayRadius);
+        context.Map.FootprintOutline(sun.SubSolarLat, sun.SubSolarLon, kSunOverlayRadius);
     DrawFootprintOutline(canvas, context.Map.Geometry(), boundary, kMapYellow);
 
     const QString mark = QStringLiteral("S");
     const QFont font = SunMarkFont();
     const QSize size = MapTextSize(canvas, mark, font);
-    const QPoint pixel = RoundedPixel(SubSolarMapPoint(context, sun));
+    const QPoint pixel = MapPixel(context.Map.Geometry(), SubSolarMapPoint(context, sun));
     const QPoint topLeft(CentredLeft(pixel.x(), size.width(), canvas.width()),
                          pixel.y() - size.height() / 2);
     DrawMapText(canvas, topLeft, mark, font, MarkerColour(canvas, pixel, kMapYellow));

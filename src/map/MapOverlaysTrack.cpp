@@ -56,7 +56,7 @@ int DrawGroundTrack(TOverlayContext& context) {
         for (double offset : TrackOffsets(start, context.Model.Model().RevsPerDay)) {
             const std::optional<QPointF> point = PropagateToMapPoint(context, offset);
             if (!point) continue;
-            CopyTrackDot(context.Map.Canvas(), RoundedPixel(*point));
+            CopyTrackDot(context.Map.Canvas(), MapPixel(context.Map.Geometry(), *point));
             ++dots;
         }
     }

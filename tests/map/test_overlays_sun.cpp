@@ -1,0 +1,71 @@
+#include "MapOverlaysSun.h"
+#include "SonneU.h"
+#include "test_overlays_support.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvora {
+namespace {
+
+using test::PixelsOf;
+
+class SunOverlayTest : public test::OverlayFixture, public ::testing::Test {};
+
+// Mean position of the pixels within radius of centre.
+QPointF CentroidNear(const std::vector<QPoint>& pixels, QPointF centre, double radius) {
+    QPointF sum;
+    int n = 0;
+    for (const QPoint& p : pixels) {
+        if (std::hypot(p.x() - centre.x(), p.y() - centre.y()) > radius) continue;
+        sum += QPointF(p);
+        ++n;
+    }
+    return n ? sum / n : QPointF(-1, -1);
+}
+
+TEST_F(SunOverlayTest, SMarksTheSubSolarPointAndBoundaryIsNinetyDegreesAway) {
+    UseMap(TSizePreset::W1024, false);  // 960 x 480, 2.67 pixels per degree
+    TSunState sun;
+    ComputeSun(sun, 45366.5);  // 2024-03-15 12:00 UTC
+    TOverlayContext context = Context(test::SlotOf(names, "ISS (ZARYA)"), test::kFeb12);
+    const TTrackState before = track;
+    DrawSunOverlay(context, sun);
+
+    const QPointF subSolar = map.MapPoint(sun.SubSolarLat, sun.SubSolarLon);
+    // Noon at Greenwich a few days before the equinox: near the map's centre.
+    EXPECT_NEAR(subSolar.x(), 480, 8);
+    EXPECT_NEAR(subSolar.y(), 240 + 2.4 * 2.67, 2);
+    const std::vector<QPoint> yellow = PixelsOf(map.Canvas(), QColor(255, 255, 0));
+    const QPointF mark = CentroidNear(yellow, subSolar, 15);
+    EXPECT_NEAR(mark.x(), subSolar.x(), 2.0);
+    EXPECT_NEAR(mark.y(), subSolar.y(), 3.0);
+    // The boundary crosses the equator about 90 degrees east and west of the
+    // sun (the footprint formula's guard caps the radius at 88.2 degrees).
+    const int equator = 240;
+    for (double dx : {-238.0, 238.0}) {
+        const int column = std::lround(subSolar.x() + dx);
+        bool found = false;
+        for (int x = column - 5; x <= column + 5; ++x)
+            found = found || map.Canvas().pixelColor(x, equator) == QColor(255, 255, 0);
+        EXPECT_TRUE(found) << dx;
+    }
+    EXPECT_EQ(track.SubLatitude, before.SubLatitude);
+    EXPECT_EQ(track.Elevation, before.Elevation);
+}
+
+TEST_F(SunOverlayTest, WesternSubSolarLongitudeAndRedOnWhite) {
+    UseMap(TSizePreset::W640, false);  // 600 x 300
+    TSunState sun;
+    sun.SubSolarLat = 20.0;
+    sun.SubSolarLon = -90.0;
+    map.Canvas().fill(Qt::white);
+    TOverlayContext context = Context(1, test::kFeb12);
+    DrawSunOverlay(context, sun);
+    const QPointF subSolar(150.0, 70.0 * 1.666667);
+    const QPointF mark = CentroidNear(PixelsOf(map.Canvas(), QColor(255, 0, 0)), subSolar, 15);
+    EXPECT_NEAR(mark.x(), subSolar.x(), 2.0);
+    EXPECT_NEAR(mark.y(), subSolar.y(), 3.0);
+}
+
+}  // namespace
+}  // namespace kelvora
