@@ -1,13 +1,14 @@
 #include "AusgabeU.h"
 
 #include "DateTimeBox.h"
+#include "TextLineBox.h"
+#include "UpDown.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
@@ -36,7 +37,7 @@ QString ColourStyle(TLetterColour colour) {
 
 TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     setObjectName("Ausgabe");
-    setWindowTitle(" KelvoraISS V. 12.10");
+    setWindowTitle(" KelvoraISS");
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     CreateMenus();
 
@@ -52,37 +53,40 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     map_->setAutoFillBackground(true);
     map_->setStyleSheet("background: rgb(0,0,64);");
 
+    // Under the map: the data list across the full width; below it the frequency
+    // panel, the toggles with the satellite name, the letters and the date-time box.
     lowerPanel_ = new QWidget(central);
-    auto* lower = new QHBoxLayout(lowerPanel_);
-    lower->setContentsMargins(0, 0, 0, 0);
-    dataList_ = new QListWidget;
-    dataList_->setObjectName("lstAusGabe");
-    QFont listFont("Liberation Mono", 10);
-    listFont.setBold(true);
-    dataList_->setFont(listFont);
-    dataList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    dataList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lower->addWidget(dataList_, 1);
+    auto* rows = new QVBoxLayout(lowerPanel_);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(1);
+    rows->addWidget(CreateOutputColumn());
+    auto* lower = new QHBoxLayout;
+    lower->setSpacing(4);
+    rows->addLayout(lower, 1);
+    lower->addWidget(CreateRxTxPanels(), 1);
 
-    // Right of the data list: toggles, satellite name and letters, then the date-time box.
     auto* controls = new QVBoxLayout;
-    controls->setSpacing(2);
+    controls->setSpacing(1);
     togglePanel_ = new QWidget;
     togglePanel_->setObjectName("PanSchalter");
     CreateTogglePanel(togglePanel_);
     controls->addWidget(togglePanel_);
     satName_ = new QLabel(" A: ");
     satName_->setObjectName("lblSatName");
+    QFont nameFont = satName_->font();
+    nameFont.setPixelSize(15);
+    nameFont.setBold(true);
+    satName_->setFont(nameFont);
     controls->addWidget(satName_);
+    controls->addStretch(1);
+    lower->addLayout(controls);
     auto* letterPanel = new QWidget;
     letterPanel->setObjectName("PanBuchstaben");
     CreateLetters(letterPanel);
-    controls->addWidget(letterPanel);
-    controls->addStretch(1);
-    lower->addLayout(controls);
+    lower->addWidget(letterPanel, 0, Qt::AlignTop);
 
     auto* timeColumn = new QVBoxLayout;
-    timeColumn->setSpacing(2);
+    timeColumn->setSpacing(1);
     auto* timeFrame = new QFrame;
     timeFrame->setObjectName("BevDatZeit");
     timeFrame->setFrameShape(QFrame::Panel);
@@ -91,12 +95,12 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     timeFrameLayout->setContentsMargins(1, 1, 1, 1);
     dateTime_ = new TDateTimeBox;
     timeFrameLayout->addWidget(dateTime_);
-    timeColumn->addWidget(timeFrame);
     illumination_ = new QLabel;
     illumination_->setObjectName("lblIll");
     illumination_->setAutoFillBackground(true);
     illumination_->setFixedHeight(16);
     timeColumn->addWidget(illumination_);
+    timeColumn->addWidget(timeFrame);
     timeColumn->addStretch(1);
     lower->addLayout(timeColumn);
 
@@ -104,10 +108,12 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
         auto* panel = new QLabel;
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         statusPanels_ << panel;
-        statusBar()->addWidget(panel, i == 1 ? 1 : 0);
+        statusBar()->addWidget(panel);
     }
     statusBar()->setObjectName("StatusBar1");
     statusBar()->setSizeGripEnabled(false);
+    statusBar()->setToolTip("Double click to activate/deactivate RX/TX button");
+    statusBar()->installEventFilter(this);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -128,9 +134,9 @@ void TAusgabe::CreateMenus() {
     bar->addMenu(file);
 
     QMenu* tracking = SubMenu(bar, "menBahn", "&Tracking");
-    MenuAction(tracking, "menEchtzeit", "&Real Time");
-    MenuAction(tracking, "menVorschau", "&Preview");
-    MenuAction(tracking, "menMAWert", "&MA");
+    connect(MenuAction(tracking, "menEchtzeit", "&Real Time"), &QAction::triggered, this, &TAusgabe::RealTimeRequested);
+    connect(MenuAction(tracking, "menVorschau", "&Preview"), &QAction::triggered, this, &TAusgabe::PreviewRequested);
+    connect(MenuAction(tracking, "menMAWert", "&MA"), &QAction::triggered, this, &TAusgabe::MaRequested);
     bar->addMenu(tracking);
 
     auto topLevel = [bar](const char* name, const QString& caption) {
@@ -176,6 +182,8 @@ QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& 
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Raised);
     label->setFixedSize(30, 17);
+    label->installEventFilter(this);
+    toggles_ << label;
     return label;
 }
 
@@ -204,26 +212,35 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
         grid->addWidget(label, i / 6, i % 6);
         ++i;
     }
+    // Shown only during a preview, where lblRotor .. lblVFO stand.
+    upDown2_ = new TUpDown("UpDown2", Qt::Horizontal, -10000, 10000, parent);
+    grid->addWidget(upDown2_, 0, 0, 1, 3, Qt::AlignCenter);
+    upDown2_->hide();
+    QLabel* stepFactor = ToggleLabel(parent, "lblVorZur", "F-", "Change time step of preview function (normal/fast)");
+    grid->addWidget(stepFactor, 0, 3);
+    stepFactor->hide();
 }
 
 void TAusgabe::CreateLetters(QWidget* parent) {
-    auto* row = new QHBoxLayout(parent);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(1);
+    auto* grid = new QGridLayout(parent);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(1);
+    QFont letterFont("Liberation Mono", 9);
+    letterFont.setBold(true);
     for (int i = 0; i < LetterCount; ++i) {
         const QChar letter('A' + i);
         auto* label = new QLabel(QString(letter), parent);
         label->setObjectName(QStringLiteral("lbl%1").arg(letter));
         label->setAlignment(Qt::AlignCenter);
         label->setFixedSize(16, 16);
+        label->setFont(letterFont);
         label->setAutoFillBackground(true);
         label->setStyleSheet(ColourStyle(TLetterColour::Silver));
         label->setEnabled(false);
         label->installEventFilter(this);
         letters_ << label;
-        row->addWidget(label);
+        grid->addWidget(label, i / 6, i % 6);
     }
-    row->addStretch(1);
 }
 
 void TAusgabe::ApplyLayout(const TLayout& layout) {
@@ -238,7 +255,11 @@ void TAusgabe::ApplyLayout(const TLayout& layout) {
     map_->setGeometry(1, 1, mapWidth, mapHeight);
     lowerPanel_->setGeometry(1, g.MapFrameHeight + 2, clientWidth - 2,
                              clientHeight - g.MapFrameHeight - 2 - statusBar()->sizeHint().height());
-    setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    const QSize full(clientWidth, clientHeight + menuBar()->sizeHint().height());
+    // Never larger than the layout; smaller is the operator's choice.
+    setMaximumSize(full);
+    resize(full);
+    SetDataHeading(layout.LayoutSize);
 }
 
 void TAusgabe::ShowToggleTexts(const TToggleTexts& t) {
@@ -288,13 +309,47 @@ QString TAusgabe::SatNameText() const { return satName_->text(); }
 
 bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
-        const int letter = letters_.indexOf(static_cast<QLabel*>(watched));
+        auto* label = qobject_cast<QLabel*>(watched);
+        const int letter = letters_.indexOf(label);
         if (letter >= 0 && letters_[letter]->isEnabled()) {
             emit LetterClicked(letter);
             return true;
         }
+        if (label && toggles_.contains(label)) {
+            if (label->objectName() == "lblWinSize") emit WindowSizeClicked();
+            emit ToggleClicked(label->objectName());
+            return true;
+        }
+        if (watched == statusBar()) {
+            emit StatusBarClicked();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TAusgabe::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The status panels take 20, 25, 30 and 25 per cent of the width.
+    static const double shares[] = {0.2, 0.25, 0.3, 0.25};
+    for (int i = 0; i < statusPanels_.size(); ++i)
+        statusPanels_[i]->setFixedWidth(static_cast<int>(width() * shares[i]) - 4);
+}
+
+void TAusgabe::SetToggleText(const QString& labelName, const QString& text) {
+    if (auto* label = findChild<QLabel*>(labelName)) label->setText(text);
+}
+
+void TAusgabe::WireMapToggles(TAppState& app, TMapToggleHooks hooks) {
+    connect(this, &TAusgabe::ToggleClicked, this, [this, &app, hooks](const QString& name) {
+        const auto text = ClickMapToggle(name.toStdString(), ToggleText(name).toStdString(), app, hooks);
+        if (text) SetToggleText(name, QString::fromStdString(*text));
+    });
+}
+
+QString TAusgabe::ToggleText(const QString& labelName) const {
+    const auto* label = findChild<QLabel*>(labelName);
+    return label ? label->text() : QString();
 }
 
 void TAusgabe::SetInputEnabled(bool enabled) {

@@ -1,16 +1,17 @@
 #pragma once
 // The main window TAusgabe: map frame, data list, toggle panel, letters, date-time
-// box, status bar, menus and the two timers. It shows what the application object
-// tells it and reports the operator's commands; the work is done elsewhere.
+// box, frequency panel, status bar, menus and the two timers. It shows what the
+// application object tells it and reports the operator's commands; the work is
+// done elsewhere.
 
 #include "AppState.h"
+#include "MapToggles.h"
 #include "StartSettingsApply.h"
 
 #include <QMainWindow>
 #include <functional>
 
 class QLabel;
-class QListWidget;
 class QFrame;
 class QTimer;
 class QAction;
@@ -19,13 +20,16 @@ class QMenu;
 namespace kelvora {
 
 class TDateTimeBox;
+class TTextLineBox;
+class TUpDown;
 
 class TAusgabe : public QMainWindow {
     Q_OBJECT
 public:
     explicit TAusgabe(QWidget* parent = nullptr);
 
-    // Sizes the window and the map frame for a layout (table of layout sizes).
+    // Sizes the window and the map frame for a layout (table of layout sizes); the
+    // operator may make the window smaller, never larger.
     void ApplyLayout(const TLayout& layout);
     void ShowToggleTexts(const TToggleTexts& texts);
     void PaintLetter(int letter, TLetterColour colour);
@@ -43,6 +47,32 @@ public:
     void SetInputEnabled(bool enabled);
     bool InputEnabled() const;
 
+    // Tracking output (AusgabeOutput.cpp).
+    void SetDataHeading(int layoutSize);           // lblKopfZeile and lblFrStep
+    QString DataHeading() const;
+    void DrawDataLine(const QString& text, bool aboveHorizon);   // lstAusGabe
+    void DrawDopplerText(const QString& text);     // ptbRxTx2 at (0, 0)
+    void BlankDopplerText();                       // 25 blanks at (0, 2): warm-up
+    void BlankFrequencyDisplays();                 // 27 and 25 blanks: preview and MA
+    void ShowStationText(const QString& text);     // status panel 1
+    void ShowCorrectionMode(int correctionMode);   // status panel 3
+    TTextLineBox* DataLine() const { return dataLine_; }
+    TTextLineBox* FrequencyDisplay() const { return rxTx_; }
+    TTextLineBox* DopplerLine() const { return rxTx2_; }
+
+    // Preview controls: lblVorZur and UpDown2 in place of lblRotor, lblCat,
+    // lblWechsel and lblVFO.
+    void ShowPreviewControls(bool preview);
+    void ShowStepFactor(const QString& text);
+    TUpDown* UpDown2() const { return upDown2_; }
+    // lblRX and lblTX, once the radio work has put them on the window.
+    void SetRxTxEnabled(bool enabled);
+    void SetToggleText(const QString& labelName, const QString& text);
+    // Clicks on lblBlueM, lblMulti, lblZoom, lblSpur, lblSun and lblArrow change the
+    // state and call the map work through the hooks.
+    void WireMapToggles(TAppState& app, TMapToggleHooks hooks);
+    QString ToggleText(const QString& labelName) const;
+
     QTimer* Timer1() const { return timer1_; }
     QTimer* Timer2() const { return timer2_; }
     TDateTimeBox* DateTimeBox() const { return dateTime_; }
@@ -56,23 +86,38 @@ signals:
     void WindowSizeClicked();     // lblWinSize
     void LetterClicked(int letter);  // lblA .. lblL
     void SatellitesRequested();   // "&Satellites"
+    void RealTimeRequested();     // "&Real Time"
+    void PreviewRequested();      // "&Preview"
+    void MaRequested();           // "&MA"
+    // A click on a label of the toggle panel, by its name ("lblSun", "lblVorZur", ...).
+    void ToggleClicked(const QString& labelName);
+    void StatusBarClicked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateMenus();
     void CreateTogglePanel(QWidget* parent);
     void CreateLetters(QWidget* parent);
+    QWidget* CreateOutputColumn();
+    QWidget* CreateRxTxPanels();
     QLabel* ToggleLabel(QWidget* parent, const char* name, const QString& designCaption, const QString& hint);
 
     QFrame* mapFrame_ = nullptr;    // BevAusgabe
     QLabel* map_ = nullptr;         // picKarte
-    QListWidget* dataList_ = nullptr;
+    QLabel* heading_ = nullptr;     // lblKopfZeile
+    TTextLineBox* dataLine_ = nullptr;  // lstAusGabe
+    QLabel* stepCaption_ = nullptr;     // lblFrStep
+    TTextLineBox* rxTx_ = nullptr;      // ptbRxTx
+    TTextLineBox* rxTx2_ = nullptr;     // ptbRxTx2
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;
+    QList<QLabel*> toggles_;
+    TUpDown* upDown2_ = nullptr;
     QLabel* illumination_ = nullptr;
     QList<QLabel*> letters_;
     QList<QLabel*> statusPanels_;

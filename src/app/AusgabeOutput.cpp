@@ -1,0 +1,135 @@
+// The tracking output of the main window: the data list with its heading, the
+// frequency panel with its captions, the Doppler line and the status texts.
+
+#include "AusgabeU.h"
+
+#include "TextLineBox.h"
+#include "TrackingOutput.h"
+#include "UpDown.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+namespace {
+const QColor kWhite(255, 255, 255);
+const QColor kSilver(192, 192, 192);
+
+QFont BoldMono(int pointSize) {
+    QFont font("Liberation Mono", pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* Caption(const char* name, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    return label;
+}
+}  // namespace
+
+QWidget* TAusgabe::CreateOutputColumn() {
+    auto* panel = new QWidget;
+    panel->setObjectName("panLstAusgabe");
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    heading_ = Caption("lblKopfZeile", QString());
+    QFont headingFont("Liberation Mono");
+    headingFont.setPixelSize(13);
+    headingFont.setBold(true);
+    heading_->setFont(headingFont);
+    heading_->setAutoFillBackground(true);
+    heading_->setStyleSheet("color: rgb(255,255,255); background: rgb(128,128,128);");
+    column->addWidget(heading_);
+    dataLine_ = new TTextLineBox("lstAusGabe", BoldMono(10));
+    dataLine_->setMinimumWidth(0);
+    column->addWidget(dataLine_);
+    return panel;
+}
+
+QWidget* TAusgabe::CreateRxTxPanels() {
+    auto* holder = new QWidget;
+    auto* column = new QVBoxLayout(holder);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    auto* captions = new QWidget;
+    captions->setObjectName("panUeberRxTx");
+    auto* captionRow = new QHBoxLayout(captions);
+    captionRow->setContentsMargins(0, 0, 0, 0);
+    captionRow->addWidget(Caption("lblDown", "Downlink" + QString(12, ' ')));
+    captionRow->addWidget(Caption("lblVorKorr", "Corr.(+/-)"));
+    captionRow->addWidget(Caption("lblUp", "Uplink"));
+    // The radio work fills the reverse/normal captions.
+    captionRow->addWidget(Caption("lblRevNorRx", QString()));
+    captionRow->addWidget(Caption("lblRevNor", QString()));
+    captionRow->addStretch(1);
+    stepCaption_ = Caption("lblFrStep", QString::fromStdString(StepCaptionText(1)));
+    captionRow->addWidget(stepCaption_);
+    column->addWidget(captions);
+
+    auto* panel = new QWidget;
+    panel->setObjectName("panRxTx");
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    rxTx_ = new TTextLineBox("ptbRxTx", BoldMono(11));
+    rxTx2_ = new TTextLineBox("ptbRxTx2", BoldMono(9));
+    grid->addWidget(rxTx_, 0, 0);
+    grid->addWidget(rxTx2_, 1, 0);
+    // The five tuning up-downs do nothing until the radio work connects them.
+    auto* tuning = new QHBoxLayout;
+    tuning->setSpacing(2);
+    for (const char* name : {"SpnVfo10", "SpnVfo100", "SpnVfo400", "SpnVfo1000", "SpnVfo5000"})
+        tuning->addWidget(new TUpDown(name, Qt::Vertical, -30000, 30000, panel));
+    grid->addLayout(tuning, 0, 1, 2, 1);
+    grid->setColumnStretch(0, 1);
+    column->addWidget(panel);
+    return holder;
+}
+
+void TAusgabe::SetDataHeading(int layoutSize) {
+    heading_->setText(QString::fromStdString(DataHeadingText(layoutSize)));
+    stepCaption_->setText(QString::fromStdString(StepCaptionText(layoutSize)));
+}
+
+QString TAusgabe::DataHeading() const { return heading_->text(); }
+
+void TAusgabe::DrawDataLine(const QString& text, bool aboveHorizon) {
+    dataLine_->DrawText(QPoint(0, 0), text, aboveHorizon ? kWhite : kSilver);
+}
+
+void TAusgabe::DrawDopplerText(const QString& text) { rxTx2_->DrawText(QPoint(0, 0), text, kSilver); }
+
+void TAusgabe::BlankDopplerText() { rxTx2_->DrawText(QPoint(0, 2), QString(DopplerBlankWidth, ' '), kSilver); }
+
+void TAusgabe::BlankFrequencyDisplays() {
+    rxTx_->DrawText(QPoint(0, 0), QString(FrequencyBlankWidth, ' '), kSilver);
+    rxTx2_->DrawText(QPoint(0, 0), QString(DopplerBlankWidth, ' '), kSilver);
+}
+
+void TAusgabe::ShowStationText(const QString& text) { SetStatusPanel(1, text); }
+
+void TAusgabe::ShowCorrectionMode(int correctionMode) {
+    SetStatusPanel(3, QString::fromStdString(CorrectionModeText(correctionMode)));
+}
+
+void TAusgabe::ShowPreviewControls(bool preview) {
+    for (const char* name : {"lblRotor", "lblCat", "lblWechsel", "lblVFO"})
+        if (auto* label = findChild<QLabel*>(name)) label->setVisible(!preview);
+    if (auto* stepFactor = findChild<QLabel*>("lblVorZur")) stepFactor->setVisible(preview);
+    upDown2_->setVisible(preview);
+}
+
+void TAusgabe::ShowStepFactor(const QString& text) { SetToggleText("lblVorZur", text); }
+
+void TAusgabe::SetRxTxEnabled(bool enabled) {
+    for (const char* name : {"lblRX", "lblTX"})
+        if (auto* widget = findChild<QWidget*>(name)) widget->setEnabled(enabled);
+}
+
+}  // namespace kelvora

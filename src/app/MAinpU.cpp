@@ -1,0 +1,65 @@
+#include "MAinpU.h"
+
+#include "PreviewTime.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvora {
+
+TMAInp::TMAInp(int fontScale, QWidget* parent) : QDialog(parent) {
+    setObjectName("MAInp");
+    setWindowTitle("MA");
+    setModal(false);
+    auto* column = new QVBoxLayout(this);
+    auto* caption = new QLabel("MA (0 - 256)", this);
+    caption->setObjectName("Label1");
+    column->addWidget(caption);
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName("txtMA");
+    column->addWidget(edit_);
+    warning_ = new QLabel("    unvalid  value!", this);
+    warning_->setObjectName("lblUnzul");
+    warning_->setAutoFillBackground(true);
+    warning_->setStyleSheet("background: rgb(255,0,0);");
+    warning_->hide();
+    column->addWidget(warning_);
+    auto* buttons = new QHBoxLayout;
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmdOK");
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("cmdCancel");
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    column->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &TMAInp::OkClicked);
+    connect(cancel, &QPushButton::clicked, this, &TMAInp::CancelClicked);
+    connect(edit_, &QLineEdit::textChanged, this, &TMAInp::txtMAChange);
+    setFixedWidth(fontScale > 16 ? 270 : 216);
+}
+
+void TMAInp::txtMAChange(const QString& text) {
+    target_ = ParseMaTarget(text.toStdString());
+    warning_->setVisible(MaTargetWarned(target_));
+}
+
+bool TMAInp::WarningShown() const { return !warning_->isHidden(); }
+
+void TMAInp::HideWarning() { warning_->hide(); }
+
+void TMAInp::ShowOver(const QWidget* mainWindow) {
+    show();
+    move(mainWindow->geometry().center() - rect().center());
+}
+
+void TMAInp::reject() { emit CancelClicked(); }
+
+void TMAInp::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    edit_->setFocus();
+}
+
+}  // namespace kelvora
