@@ -144,6 +144,10 @@ TElementLoadResult TKelvoraApp::LoadElementsFrom(const QString& path) {
     TElementLoadResult result = LoadElementFile(LocalPath(path), naming_, names_, orbit_, catalog_);
     squintSlots_.assign(static_cast<size_t>(catalog_.Count()) + 1, TSquintSlot{});
     state_.Tracking.SizeForCatalog(catalog_.Count());
+    // Sets whose elements cannot be computed are left out of the lists; say so once
+    // per load, since the selection window's info line is soon replaced.
+    const std::string rejected = RejectedSetsMessage(result);
+    if (!rejected.empty()) prompt_.Message(QString::fromLatin1(rejected.c_str()).trimmed(), IOperatorPrompt::Icon::Warning);
     return result;
 }
 

@@ -97,3 +97,24 @@ TEST(TrackingSatellites, SatellitesMenuRunsTheSatelliteBlockAgain) {
     EXPECT_EQ(app.State().Tracking.ActiveSet, active);  // opened from the menu: the active one stays
     EXPECT_EQ(app.State().Tracking.SelectedSets.size(), 11u);
 }
+
+TEST(TrackingSatellites, SetsThatCannotBeComputedAreLeftOutAndReported) {
+    KitFolderCopy data;
+    QByteArray elements = data.Read("Kepler/nasa.all");
+    // A copy of the ISS set with a mean motion of zero.
+    elements += "BROKEN SAT\r\n"
+                "1 99999U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997\r\n"
+                "2 99999  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989\r\n";
+    data.Write("Kepler/nasa.all", elements);
+    ScriptedPrompt prompt;
+    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
+    TAppOptions options;
+    options.DataFolder = data.Folder();
+    TKelvoraApp app(options, prompt, clock);
+    app.EndApplication = [](int) {};
+    app.CreateWindows();
+    ASSERT_TRUE(app.FormShow().Completed);
+    ASSERT_EQ(prompt.Messages.size(), 1);
+    EXPECT_TRUE(prompt.Messages.first().contains("BROKEN SAT")) << prompt.Messages.first().toStdString();
+    for (int set = 1; set <= app.Catalog().Count(); ++set) EXPECT_NE(app.Catalog().Name(set), "BROKEN SAT");
+}
