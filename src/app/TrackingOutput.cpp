@@ -3,6 +3,7 @@
 #include "PatternFormat.h"
 #include "SGP_Obs.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvora {
@@ -20,21 +21,31 @@ void InsertAt(std::string& line, size_t column, const std::string& text) {
     line.insert(std::min(index, line.size()), text);
 }
 
+// Each field ends in its column, but starts no earlier than one blank after the
+// field before it: a field too long for its room pushes the rest right instead of
+// splitting its neighbour or running into it.
 std::string NarrowLine(const std::string& azimuth, const TField* fields, size_t count, const std::string& pass) {
     std::string line = azimuth + std::string(45, ' ');
+    size_t previousEnd = azimuth.size();
+    auto place = [&line, &previousEnd](size_t fixedStart, const std::string& text) {
+        const size_t start = std::max(fixedStart, previousEnd + 2);
+        InsertAt(line, start, text);
+        previousEnd = start + text.size() - 1;
+    };
     for (size_t i = 0; i < count; ++i) {
         const TField& f = fields[i];
-        // A field too long for its column starts at column 1 rather than before it.
-        const size_t start = f.NarrowEnd + 1 > f.Text.size() ? f.NarrowEnd + 1 - f.Text.size() : 1;
-        InsertAt(line, start, f.Text);
+        place(f.NarrowEnd + 1 > f.Text.size() ? f.NarrowEnd + 1 - f.Text.size() : 1, f.Text);
     }
-    InsertAt(line, 50, pass);
+    place(50, pass);
     return line;
 }
 
+// Right-aligned in its width, with at least one blank in front so that a long field
+// widens the line without running into its neighbour.
 std::string WideLine(const std::string& azimuth, const TField* fields, size_t count, const std::string& pass) {
     std::string line = PadRight(" " + azimuth, 7);
-    for (size_t i = 0; i < count; ++i) line += PadLeft(fields[i].Text, fields[i].WideWidth);
+    for (size_t i = 0; i < count; ++i)
+        line += PadLeft(fields[i].Text, std::max(fields[i].WideWidth, fields[i].Text.size() + 1));
     return line + "  " + pass;
 }
 }  // namespace
