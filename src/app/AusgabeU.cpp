@@ -278,7 +278,8 @@ void TAusgabe::PaintLetter(int letter, TLetterColour colour) {
 }
 
 void TAusgabe::SetLettersEnabled(int selectedCount) {
-    for (int i = 0; i < letters_.size(); ++i) letters_[i]->setEnabled(i < selectedCount);
+    // lblA stays enabled whatever the selection.
+    for (int i = 0; i < letters_.size(); ++i) letters_[i]->setEnabled(i == 0 || i < selectedCount);
 }
 
 void TAusgabe::DrawDateTime(const QString& date, const QString& time) { dateTime_->Draw(date, time); }

@@ -115,10 +115,6 @@ std::string CorrectionModeText(int correctionMode) {
     }
 }
 
-std::string SatNameText(int letterIndex, const std::string& name) {
-    return std::string(" ") + static_cast<char>('A' + letterIndex) + ": " + name;
-}
-
 std::string StepCaptionText(int layoutSize) {
     switch (layoutSize) {
     case 2:

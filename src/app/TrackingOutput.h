@@ -51,8 +51,6 @@ inline constexpr int FrequencyBlankWidth = 27;
 std::string StationText(double longitude, double latitude, char decimalSeparator);
 // Status panel 3 for correction mode 0, 1, 2.
 std::string CorrectionModeText(int correctionMode);
-// lblSatName and status panel 0: letter index 0 is "A".
-std::string SatNameText(int letterIndex, const std::string& name);
 // lblFrStep for the layout size.
 std::string StepCaptionText(int layoutSize);
 

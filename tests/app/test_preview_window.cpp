@@ -223,3 +223,18 @@ TEST(MainWindowOutput, HeadingDataLineAndSizeRule) {
     EXPECT_EQ(main.DopplerLine()->Text(), QString(25, ' '));
     EXPECT_EQ(main.DopplerLine()->TextPosition(), QPoint(0, 2));
 }
+
+TEST(MainWindowOutput, LettersBeyondTheSelectionAreDisabledAndSilver) {
+    TAusgabe main;
+    auto letter = [&main](char c) { return main.findChild<QLabel*>(QStringLiteral("lbl%1").arg(QChar(c))); };
+    main.SetLettersEnabled(3);
+    for (char c = 'A'; c <= 'L'; ++c) {
+        EXPECT_EQ(letter(c)->isEnabled(), c <= 'C') << c;
+        if (c > 'C') {
+            EXPECT_TRUE(letter(c)->styleSheet().contains("192,192,192")) << c;
+        }
+    }
+    main.SetLettersEnabled(0);
+    EXPECT_TRUE(letter('A')->isEnabled());
+    EXPECT_FALSE(letter('B')->isEnabled());
+}

@@ -105,13 +105,12 @@ TEST(DopplerLine, ShiftsLineUpWhateverTheirSigns) {
     EXPECT_TRUE(DopplerLineDrawn(-0.0011));
 }
 
-TEST(StatusTexts, StationCorrectionModeNameAndStepCaptions) {
+TEST(StatusTexts, StationCorrectionModeAndStepCaptions) {
     EXPECT_EQ(StationText(13.5, 48.25, ','), " Obs.: 13,5 / 48,3");
     EXPECT_EQ(StationText(350.04, -33.9, '.'), " Obs.: 350.0 / -33.9");
     EXPECT_EQ(CorrectionModeText(0), " Doppl.Corr.: Upl/Dwnl");
     EXPECT_EQ(CorrectionModeText(1), " Doppl.Corr.: Uplink");
     EXPECT_EQ(CorrectionModeText(2), " Doppl.Corr.: Downlink");
-    EXPECT_EQ(SatNameText(2, "ISS"), " C: ISS");
     EXPECT_EQ(StepCaptionText(3), "20  100 500  1k   5k");
     EXPECT_EQ(StepCaptionText(2), "20   100  500  1K    5K");
     EXPECT_EQ(StepCaptionText(5), "20   100  500   1K   5K");
