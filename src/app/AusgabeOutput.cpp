@@ -27,6 +27,9 @@ QFont BoldMono(int pointSize) {
 QLabel* Caption(const char* name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
+    QFont small = label->font();
+    small.setPixelSize(10);
+    label->setFont(small);
     return label;
 }
 }  // namespace
@@ -37,7 +40,8 @@ QWidget* TAusgabe::CreateOutputColumn() {
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    heading_ = Caption("lblKopfZeile", QString());
+    heading_ = new QLabel;
+    heading_->setObjectName("lblKopfZeile");
     QFont headingFont("Liberation Mono");
     headingFont.setPixelSize(13);
     headingFont.setBold(true);
@@ -78,7 +82,7 @@ QWidget* TAusgabe::CreateRxTxPanels() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     rxTx_ = new TTextLineBox("ptbRxTx", BoldMono(11));
-    rxTx2_ = new TTextLineBox("ptbRxTx2", BoldMono(9));
+    rxTx2_ = new TTextLineBox("ptbRxTx2", BoldMono(8));
     grid->addWidget(rxTx_, 0, 0);
     grid->addWidget(rxTx2_, 1, 0);
     // The five tuning up-downs do nothing until the radio work connects them.

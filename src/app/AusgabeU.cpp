@@ -181,7 +181,7 @@ QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& 
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Raised);
-    label->setFixedSize(30, 17);
+    label->setFixedSize(27, 17);
     label->installEventFilter(this);
     toggles_ << label;
     return label;

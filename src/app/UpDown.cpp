@@ -13,12 +13,12 @@ TUpDown::TUpDown(const QString& name, Qt::Orientation orientation, int minimum, 
     auto* layout = new QBoxLayout(horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom, this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto arrow = [this, layout](Qt::ArrowType type, const char* suffix, bool up) {
+    auto arrow = [this, layout, horizontal](Qt::ArrowType type, const char* suffix, bool up) {
         auto* button = new QToolButton(this);
         button->setObjectName(objectName() + suffix);
         button->setArrowType(type);
         button->setAutoRepeat(true);
-        button->setFixedSize(14, 10);
+        button->setFixedSize(horizontal ? 14 : 11, 10);
         connect(button, &QToolButton::clicked, this, [this, up] { Click(up); });
         layout->addWidget(button);
     };
