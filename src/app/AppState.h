@@ -48,12 +48,5 @@ struct TAppState {
 // the screen allows, then gives the layout size and map scale.
 TLayout ComputeLayout(char storedOption, int screenWidth, double logicalDpiX);
 
-struct TLayoutGeometry {
-    int ClientWidth;   // window width less the frame allowance
-    int ClientHeight;
-    int MapFrameWidth; // BevAusgabe
-    int MapFrameHeight;
-};
-TLayoutGeometry GeometryOfLayout(int layoutSize);
 
 }  // namespace kelvora

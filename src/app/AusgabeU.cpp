@@ -1,6 +1,7 @@
 #include "AusgabeU.h"
 
 #include "DateTimeBox.h"
+#include "WindowSize.h"
 #include "TextLineBox.h"
 #include "UpDown.h"
 
@@ -244,22 +245,32 @@ void TAusgabe::CreateLetters(QWidget* parent) {
 }
 
 void TAusgabe::ApplyLayout(const TLayout& layout) {
-    const TLayoutGeometry g = GeometryOfLayout(layout.LayoutSize);
     // The table gives the outer size of a window with an 8-pixel frame and a 46-pixel
     // title, menu and border allowance; here the client area is sized.
-    const int clientWidth = g.ClientWidth - 8;
-    const int clientHeight = g.ClientHeight - 46;
-    mapFrame_->setGeometry(1, 0, g.MapFrameWidth, g.MapFrameHeight);
-    const int mapWidth = static_cast<int>(600 * layout.MapScale);
-    const int mapHeight = layout.LayoutSize == 1 ? 300 : static_cast<int>(300 * layout.MapScale);
-    map_->setGeometry(1, 1, mapWidth, mapHeight);
-    lowerPanel_->setGeometry(1, g.MapFrameHeight + 2, clientWidth - 2,
-                             clientHeight - g.MapFrameHeight - 2 - statusBar()->sizeHint().height());
+    const TWindowLayout w = WindowLayoutOf(layout.LayoutSize, !layoutApplied_);
+    layoutApplied_ = true;
+    const int clientWidth = w.ClientArea.width() - 8;
+    const int clientHeight = w.ClientArea.height() - 46;
+    mapFrame_->setGeometry(1, 0, w.MapFrame.width(), w.MapFrame.height());
+    map_->setGeometry(w.MapControl);
+    lowerPanel_->setGeometry(1, w.MapFrame.height() + 2, clientWidth - 2,
+                             clientHeight - w.MapFrame.height() - 2 - statusBar()->sizeHint().height());
     const QSize full(clientWidth, clientHeight + menuBar()->sizeHint().height());
     // Never larger than the layout; smaller is the operator's choice.
     setMaximumSize(full);
     resize(full);
     SetDataHeading(layout.LayoutSize);
+}
+
+void TAusgabe::ShowMap(const QImage& view) {
+    map_->setPixmap(QPixmap::fromImage(view));
+}
+
+QImage TAusgabe::ShownMap() const { return map_->pixmap().toImage(); }
+
+void TAusgabe::ShowIllumination(const QString& text, const QColor& label, const QColor& textColour) {
+    illumination_->setText(text);
+    illumination_->setStyleSheet(QStringLiteral("background: %1; color: %2;").arg(label.name(), textColour.name()));
 }
 
 void TAusgabe::ShowToggleTexts(const TToggleTexts& t) {

@@ -12,6 +12,8 @@
 #include <functional>
 
 class QLabel;
+class QColor;
+class QImage;
 class QFrame;
 class QTimer;
 class QAction;
@@ -31,6 +33,10 @@ public:
     // Sizes the window and the map frame for a layout (table of layout sizes); the
     // operator may make the window smaller, never larger.
     void ApplyLayout(const TLayout& layout);
+    // picKarte shows the map view (or, before the first refresh, the night map).
+    void ShowMap(const QImage& view);
+    QImage ShownMap() const;
+    void ShowIllumination(const QString& text, const QColor& label, const QColor& textColour);
     void ShowToggleTexts(const TToggleTexts& texts);
     void PaintLetter(int letter, TLetterColour colour);
     void SetLettersEnabled(int selectedCount);
@@ -108,6 +114,7 @@ private:
 
     QFrame* mapFrame_ = nullptr;    // BevAusgabe
     QLabel* map_ = nullptr;         // picKarte
+    bool layoutApplied_ = false;
     QLabel* heading_ = nullptr;     // lblKopfZeile
     TTextLineBox* dataLine_ = nullptr;  // lstAusGabe
     QLabel* stepCaption_ = nullptr;     // lblFrStep

@@ -27,6 +27,7 @@ TDateTimeTexts TrackingCycle::Tick(double localComputerTime) {
 }
 
 void TrackingCycle::Run() {
+    mapRedrawnThisCycle_ = false;
     const int count = static_cast<int>(std::min<size_t>(state_.SelectedSets.size(), LetterCount));
     for (int k = 0; k < count; ++k) ComputeSatellite(k, state_.SelectedSets[static_cast<size_t>(k)]);
     for (int k = count; k < LetterCount; ++k) {
@@ -34,7 +35,7 @@ void TrackingCycle::Run() {
         state_.LetterRepaintMark[static_cast<size_t>(k)] = 0;
     }
 
-    if (state_.MapRedrawCounter == 1) {
+    if (mapRedrawnThisCycle_) {
         if (state_.SunOn) hooks_.DrawSunOverlay();
         hooks_.DrawOtherSatellites();
     }
@@ -108,7 +109,8 @@ void TrackingCycle::ActiveSatelliteWork(double elevation) {
 
     hooks_.SubSatellitePoint();
     state_.MapRedrawCounter += 1;
-    if (state_.MapRedrawCounter == 1) {
+    mapRedrawnThisCycle_ = state_.MapRedrawCounter == 1;
+    if (mapRedrawnThisCycle_) {
         hooks_.MapPointAndComposeMap();
         if (state_.SunOn) hooks_.ComputeSunNow();
     }
@@ -118,7 +120,7 @@ void TrackingCycle::ActiveSatelliteWork(double elevation) {
     hooks_.UpdateDoppler();
     hooks_.ComputeSquint();
     hooks_.ShowDataLine();
-    if (state_.MapRedrawCounter == 1 && state_.ArrowsOn) hooks_.DrawDirectionArrow();
+    if (mapRedrawnThisCycle_ && state_.ArrowsOn) hooks_.DrawDirectionArrow();
 
     if (!hooks_.HasFrequencyEntry()) return;
     if (!state_.WarmUp2) {

@@ -35,6 +35,9 @@ private:
     TTrackingState& state_;
     TTimeScales& time_;
     ITrackingHooks& hooks_;
+    // The map was recomposed in this cycle: its arrow, overlays and view follow. Kept
+    // apart from MapRedrawCounter, which an interval of 0 or less resets at once.
+    bool mapRedrawnThisCycle_ = false;
 };
 
 }  // namespace kelvora

@@ -78,6 +78,21 @@ TEST_F(CycleFixture, MapRedrawnEveryIntervalPlusOneCycles) {
     EXPECT_EQ(hooks.Count("show"), 3);
 }
 
+TEST_F(CycleFixture, IntervalZeroOrBelowShowsTheMapEveryCycle) {
+    for (int interval : {0, -3}) {
+        TTrackingState s;
+        RecordingHooks h;
+        TrackingCycle c(s, time, h);
+        s.SelectedSets = {1};
+        s.ActiveSet = 1;
+        s.MapInterval = interval;
+        c.StartTracking(1);
+        for (int k = 0; k < 4; ++k) c.Tick(localTime);
+        EXPECT_EQ(h.Count("map"), 4) << interval;
+        EXPECT_EQ(h.Count("show"), 4) << interval;  // the view follows every recomposition
+    }
+}
+
 TEST_F(CycleFixture, FrequencyOutputStartsOnTheSecondTickAfterAReset) {
     state.SelectedSets = {2};
     state.ActiveSet = 2;
