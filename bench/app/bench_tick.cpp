@@ -37,6 +37,7 @@ void CopyKit(const QString& target) {
 TAppOptions OptionsFor(const QTemporaryDir& dir) {
     TAppOptions options;
     options.DataFolder = dir.path() + "/";
+    options.ProgramFolder = QStringLiteral(KELVORA_BINARY_DIR);
     options.ScreenWidth = 1920;
     return options;
 }

@@ -5,6 +5,7 @@
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "StartSettingsApply.h"
+#include "PreviewControl.h"
 #include "SatGroups.h"
 #include "WindowShells.h"
 
@@ -16,8 +17,8 @@
 namespace kelvora {
 
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
-    : options_(options), prompt_(prompt), clock_(clock), cycle_(state_.Tracking, state_.Time, *this),
-      sequence_(state_, *this, prompt_, cycle_) {
+    : options_(options), prompt_(prompt), clock_(clock), map_(options.ProgramFolder),
+      cycle_(state_.Tracking, state_.Time, *this), sequence_(state_, *this, prompt_, cycle_) {
     state_.DataFolder = options.DataFolder;
     state_.ProgramFolder = options.ProgramFolder;
     state_.SecondInstance = options.SecondInstance;
@@ -67,9 +68,10 @@ void TKelvoraApp::CreateWindows() {
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
     shell("TSeiten", "CAT Tuning");
-    shell("TVorschau", "Start Time");
-    shell("TMAInp", "MA");
+    CreatePreviewDialogs();
+    creationOrder_ << "TVorschau" << "TMAInp";
     shell("TMode", "Mode");
+    WireMapToggles();
 }
 
 void TKelvoraApp::lstAusGabeReset() {
@@ -86,6 +88,7 @@ void TKelvoraApp::lstAusGabeReset() {
     }
     state_.Layout = ComputeLayout(state_.Start.WindowSizeOption, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
+    LoadMaps();
     ToggleLabelsChanged();
 }
 
@@ -184,6 +187,8 @@ void TKelvoraApp::ShowOptions() {
 void TKelvoraApp::ApplyWindowSize(char option) {
     state_.Layout = ComputeLayout(option, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
+    LoadMaps();
+    state_.Tracking.MapRedrawCounter = 0;
     ToggleLabelsChanged();
 }
 

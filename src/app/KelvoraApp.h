@@ -12,6 +12,10 @@
 #include "SatNameU.h"
 #include "SatSelection.h"
 #include "Squint.h"
+#include "SonneU.h"
+#include "TrakStarU.h"
+#include "MapOverlays.h"
+#include "WorldMap.h"
 #include "SGP_Obs.h"
 #include "StartupHooks.h"
 #include "StartupSequence.h"
@@ -33,6 +37,9 @@ class TSatFiles;
 class TSatFilesII;
 class TSortSats;
 class TSatelliteName;
+class TVorschau;
+class TMAInp;
+class TPreviewControl;
 
 struct TAppOptions {
     QString DataFolder;
@@ -96,6 +103,19 @@ public:
     void EnableLetters() override;
     void Beep() override;
     void AdoptNewActiveSatellite() override;
+    // The map, sun, data line and pass times (KelvoraMap.cpp).
+    void ShowStation() override;
+    void ShowDarkMap() override;
+    void MapPointAndComposeMap() override;
+    void ComputeSunNow() override;
+    void ShowIllumination() override;
+    void ShowDataLine() override;
+    void DrawDirectionArrow() override;
+    void BlankDopplerText() override;
+    double RangeRate() override { return track_.RangeRate; }
+    void DrawSunOverlay() override;
+    void DrawOtherSatellites() override;
+    TWorldMap& Map() { return map_; }
 
     TOrbitModel& Orbit() { return orbit_; }
     const TElementCatalog& Catalog() const { return catalog_; }
@@ -121,6 +141,12 @@ private:
     // The tracking cycle follows the selection: letters, set numbers, active set.
     void SyncSelectionToTracking();
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
+    // The map and the output (KelvoraMap.cpp).
+    void CreatePreviewDialogs();
+    void WireMapToggles();
+    void LoadMaps();
+    TOverlayContext OverlayContext();
+    void UpdatePassOfActive();
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -143,6 +169,13 @@ private:
     TSatFilesII* satFilesII_ = nullptr;
     TSortSats* sortSats_ = nullptr;
     TSatelliteName* satName_ = nullptr;
+    TWorldMap map_;
+    TSunState sun_;
+    std::vector<TPassInfo> passes_;
+    TGroundTrackMode trackMode_ = TGroundTrackMode::Off;
+    TVorschau* vorschau_ = nullptr;
+    TMAInp* maInp_ = nullptr;
+    std::unique_ptr<TPreviewControl> preview_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;

@@ -10,35 +10,13 @@ void Call(const std::function<void()>& hook) {
 std::string OnOff(const char* letter, bool on) { return std::string(letter) + (on ? "+" : "-"); }
 
 TGroundTrackMode ClickGroundTrack(TGroundTrackMode mode, TTrackingState& t, const TMapToggleHooks& hooks) {
-    auto continuous = [&hooks](bool on) {
-        if (hooks.SetContinuousTrack) hooks.SetContinuousTrack(on);
-    };
-    switch (mode) {
-    case TGroundTrackMode::Off:
-        continuous(false);
-        Call(hooks.DrawGroundTrack);
-        return TGroundTrackMode::Once;
-    case TGroundTrackMode::Once:
-        continuous(true);
-        t.MapRedrawCounter = 0;
-        return TGroundTrackMode::Continuous;
-    case TGroundTrackMode::Continuous:
-        break;
-    }
-    continuous(false);
-    t.MapRedrawCounter = 0;
-    return TGroundTrackMode::Off;
+    const TGroundTrackClick click = GroundTrackClicked(mode);
+    if (hooks.SetContinuousTrack) hooks.SetContinuousTrack(click.Next == TGroundTrackMode::Continuous);
+    if (click.DrawNow) Call(hooks.DrawGroundTrack);
+    if (click.ResetMapCounter) t.MapRedrawCounter = 0;
+    return click.Next;
 }
 }  // namespace
-
-const char* GroundTrackText(TGroundTrackMode mode) {
-    switch (mode) {
-    case TGroundTrackMode::Once: return "Gt";
-    case TGroundTrackMode::Continuous: return "G+";
-    case TGroundTrackMode::Off: break;
-    }
-    return "G-";
-}
 
 TGroundTrackMode GroundTrackModeOf(const std::string& text) {
     if (text == "Gt") return TGroundTrackMode::Once;
@@ -69,7 +47,8 @@ std::optional<std::string> ClickMapToggle(const std::string& labelName, const st
         Call(hooks.LoadMapSet);
         return t.Zoom2 ? "Z2" : "Z1";
     }
-    if (labelName == "lblSpur") return GroundTrackText(ClickGroundTrack(GroundTrackModeOf(currentText), t, hooks));
+    if (labelName == "lblSpur")
+        return GroundTrackCaption(ClickGroundTrack(GroundTrackModeOf(currentText), t, hooks)).toStdString();
     if (labelName == "lblSun") {
         t.SunOn = !t.SunOn;
         t.MapRedrawCounter = 0;

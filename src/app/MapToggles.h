@@ -5,6 +5,7 @@
 // next tick refresh the map.
 
 #include "AppState.h"
+#include "MapOverlays.h"
 
 #include <functional>
 #include <optional>
@@ -12,9 +13,7 @@
 
 namespace kelvora {
 
-enum class TGroundTrackMode { Off, Once, Continuous };   // "G-", "Gt", "G+"
-
-const char* GroundTrackText(TGroundTrackMode mode);
+// The ground-track mode a lblSpur caption stands for ("G-", "Gt", "G+").
 TGroundTrackMode GroundTrackModeOf(const std::string& text);
 
 struct TMapToggleHooks {

@@ -27,6 +27,8 @@ public:
 
     // Fills the controls from the settings in memory (ShowOptions).
     void FillFromSettings();
+    // lblWinSize: the " Program window  " item is chosen and its size rule runs.
+    void ChooseWindowSizeItem(int item) { ScreenItemChosen(item); }
 
     std::function<void()> RereadRotorOptions;          // "WiRotOpt.SQF"
     std::function<void(char option)> ApplyWindowSize;  // window-size change

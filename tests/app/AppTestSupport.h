@@ -39,6 +39,9 @@ public:
     }
 };
 
+// The build folder holds the map pictures next to the program.
+inline QString ProgramFolder() { return QStringLiteral(KELVORA_BINARY_DIR); }
+
 inline QString KitFolder() { return QStringLiteral(KELVORA_SOURCE_DIR) + "/resources/kit"; }
 
 // A temporary data folder holding a copy of the default kit.

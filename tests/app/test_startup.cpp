@@ -27,6 +27,7 @@ struct StartupFixture : ::testing::Test {
 
     TKelvoraApp& MakeApp() {
         options.DataFolder = data.Folder();
+        options.ProgramFolder = ProgramFolder();
         options.ScreenWidth = 1920;
         options.LogicalDpiX = 96;
         app = std::make_unique<TKelvoraApp>(options, prompt, clock);
@@ -91,6 +92,7 @@ TEST_F(StartupFixture, MissingOrBadFileStopsAtItsStepAndWritesNothing) {
         ScriptedPrompt localPrompt;
         TAppOptions o;
         o.DataFolder = folder.Folder();
+        o.ProgramFolder = ProgramFolder();
         TKelvoraApp local(o, localPrompt, clock);
         local.EndApplication = [](int) {};
         local.CreateWindows();

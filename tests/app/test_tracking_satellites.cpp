@@ -20,6 +20,7 @@ struct KitApp {
     KitApp() {
         TAppOptions options;
         options.DataFolder = data.Folder();
+        options.ProgramFolder = ProgramFolder();
         app = std::make_unique<TKelvoraApp>(options, prompt, clock);
         app->EndApplication = [](int) {};
         app->CreateWindows();
@@ -84,6 +85,7 @@ TEST(TrackingSatellites, SatellitesMenuRunsTheSatelliteBlockAgain) {
     FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
     TAppOptions options;
     options.DataFolder = data.Folder();
+    options.ProgramFolder = ProgramFolder();
     options.QuitAfterTicks = 1000;  // the selection window is reported, not shown modally
     TKelvoraApp app(options, prompt, clock);
     app.EndApplication = [](int) {};
@@ -110,6 +112,7 @@ TEST(TrackingSatellites, SetsThatCannotBeComputedAreLeftOutAndReported) {
     FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
     TAppOptions options;
     options.DataFolder = data.Folder();
+    options.ProgramFolder = ProgramFolder();
     TKelvoraApp app(options, prompt, clock);
     app.EndApplication = [](int) {};
     app.CreateWindows();
