@@ -3,6 +3,8 @@
 
 #include "Clock.h"
 #include "KelvoraApp.h"
+#include "SatSelection.h"
+#include "SatWahlU.h"
 #include "ElementFileLoader.h"
 #include "OperatorPrompt.h"
 #include "SGP_Obs.h"
@@ -72,6 +74,35 @@ void BM_TickWithKitSatellitesAndRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TickWithKitSatellitesAndRepaint)->Unit(benchmark::kMicrosecond);
+// A full tick that redraws the map: 12 satellites selected, 6 of them marked for the
+// map, other satellites, sun, arrows and the continuous ground track on.
+void BM_TickWithMapRedraw(benchmark::State& state) {
+    QTemporaryDir dir;
+    CopyKit(dir.path() + "/");
+    SilentPrompt prompt;
+    SystemClock clock;
+    TKelvoraApp app(OptionsFor(dir), prompt, clock);
+    app.EndApplication = [](int) {};
+    app.CreateWindows();
+    app.FormShow();
+    TSatSelection& selection = app.Selection();
+    const TElementCatalog& catalog = app.Catalog();
+    for (int set = 1; set <= catalog.Count() && selection.Entries.size() < 12; ++set)
+        AddEntry(selection, QString::fromLatin1(catalog.Name(set)));
+    for (int k = 0; k < selection.Entries.size(); ++k) selection.Entries[k].MapMarker = k % 2 == 0;
+    app.SelectionWindow()->ResolveSelection();
+    TTrackingState& tracking = app.State().Tracking;
+    tracking.MultiSat = tracking.SunOn = tracking.ArrowsOn = true;
+    app.Timer1Timer();
+    for (auto _ : state) {
+        tracking.MapRedrawCounter = 0;  // every tick recomposes the map
+        app.Timer1Timer();
+        QCoreApplication::processEvents();
+    }
+    state.counters["selected"] = static_cast<double>(tracking.SelectedSets.size());
+}
+BENCHMARK(BM_TickWithMapRedraw)->Unit(benchmark::kMillisecond);
+
 // The cycle's own work for 12 satellites, half of them deep-space, without drawing:
 // the same orbit calls the application makes for each letter.
 struct OrbitOnlyHooks : ITrackingHooks {
