@@ -116,6 +116,8 @@ public:
     void DrawSunOverlay() override;
     void DrawOtherSatellites() override;
     TWorldMap& Map() { return map_; }
+    // Start settings read again (start-up step 10) may change zoom or map set.
+    void MapSetApplied(bool blueMarble) override;
 
     TOrbitModel& Orbit() { return orbit_; }
     const TElementCatalog& Catalog() const { return catalog_; }
@@ -173,6 +175,7 @@ private:
     TSunState sun_;
     std::vector<TPassInfo> passes_;
     TGroundTrackMode trackMode_ = TGroundTrackMode::Off;
+    bool mapsLoaded_ = false;
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;
     std::unique_ptr<TPreviewControl> preview_;

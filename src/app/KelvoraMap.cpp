@@ -59,7 +59,12 @@ void TKelvoraApp::WireMapToggles() {
     });
 }
 
+void TKelvoraApp::MapSetApplied(bool) {
+    if (mapsLoaded_) LoadMaps();  // at window creation the layout comes first
+}
+
 void TKelvoraApp::LoadMaps() {
+    mapsLoaded_ = true;
     const QString error = map_.LoadMapSet(PresetOfOption(state_.Layout.WindowSizeOption), state_.Tracking.Zoom2,
                                           MapStyleOf(state_.Start.MapSet));
     map_.SetStation(state_.Station.Latitude, state_.Station.Longitude);
