@@ -4,13 +4,11 @@
 // from the default kit, and element files written from one real two-line set.
 
 #include "ElementCatalog.h"
-#include "OperatorPrompt.h"
+#include "KitDataFolder.h"
 #include "SatSelection.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 #include <ostream>
 
 namespace kelvora::selectiontest {
@@ -73,44 +71,8 @@ struct TRecordingHooks {
     }
 };
 
-class ScriptedPrompt : public IOperatorPrompt {
-public:
-    QStringList Messages;
-    void Message(const QString& text, Icon) override { Messages << text; }
-    Answer Question(const QString&, Answer defaultAnswer) override { return defaultAnswer; }
-    QString OpenFile(const QString&, const QString&, const QString&) override { return QString(); }
-    bool AskStation(Station&) override { return false; }
-};
-
-// A temporary data folder holding a copy of the default kit.
-class SelectionDataFolder {
-public:
-    SelectionDataFolder() {
-        const QString kit = QStringLiteral(KELVORA_SOURCE_DIR) + "/resources/kit";
-        QDirIterator it(kit, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = Path(QDir(kit).relativeFilePath(source));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-        }
-    }
-    QString Folder() const { return dir_.path() + "/"; }
-    QString Path(const QString& name) const { return Folder() + name; }
-    QByteArray Read(const QString& name) const {
-        QFile f(Path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void Write(const QString& name, const QByteArray& bytes) const {
-        QDir().mkpath(QFileInfo(Path(name)).absolutePath());
-        QFile f(Path(name));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-    }
-
-private:
-    QTemporaryDir dir_;
-};
+using ScriptedPrompt = kelvora::test::ScriptedPrompt;
+using SelectionDataFolder = kelvora::test::KitDataFolder;
 
 // A three-line element file: every name gets the same real set (AO-7, 2024-02-11).
 inline QByteArray ThreeLineFile(const QStringList& names) {
