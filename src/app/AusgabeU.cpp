@@ -192,8 +192,8 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    struct Spec { const char* name; const char* caption; const char* hint; };
-    const Spec specs[] = {
+    struct ToggleInfo { const char* name; const char* caption; const char* hint; };
+    const ToggleInfo toggles[] = {
         {"lblRotor", "R", "Rotor control on/off"},
         {"lblCat", "C", "CAT control on/off"},
         {"lblWechsel", "A", "Automatic sat change on/off"},
@@ -208,7 +208,7 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
         {"lblWinSize", "W1", ""},
     };
     int i = 0;
-    for (const Spec& s : specs) {
+    for (const ToggleInfo& s : toggles) {
         QLabel* label = ToggleLabel(parent, s.name, s.caption, s.hint);
         grid->addWidget(label, i / 6, i % 6);
         ++i;

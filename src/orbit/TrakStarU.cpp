@@ -27,33 +27,13 @@ struct TSampler {
 
 bool IsCrossing(double e, double p) { return (e < 0.0 && p > 0.0) || (e > 0.0 && p < 0.0); }
 
-// AOS search. Returns false when no rise lies within the horizon; otherwise
-// cursor is the last sample before the rise.
-bool SearchAos(TSampler& s, TPassInfo& pass, double& cursor, double step, double horizon) {
-    double p = s.track.Elevation;
-    int detections = 0;
-    for (;;) {
-        const double kept = cursor;
-        cursor += step;
-        const double e = s.At(cursor);
-        if (!IsCrossing(e, p)) {
-            p = e;
-            if (cursor > horizon) return false;
-            continue;
-        }
-        cursor = kept;
-        step *= kStepShrink;
-        if (++detections >= kDetectionsToFinish) {
-            pass.AosAzimuth = s.track.Azimuth;
-            pass.AosTime = cursor;
-            return true;
-        }
-        p = e >= 0.0 ? -1.0 : 1.0;  // the side before the crossing
-    }
-}
-
-// LOS search from cursor; false when the satellite does not set before bound.
-bool SearchLos(TSampler& s, TPassInfo& pass, double& cursor, double step, double bound) {
+// Steps the sampler from cursor until the elevation changes sign for the third
+// time, shrinking the step at each detection; false when bound is passed first.
+// On success cursor is the last sample before the crossing and azimuth is the
+// one of the sample after it. The rise search compares the following samples
+// with the side before the crossing; the set search with the last sample.
+bool SearchCrossing(TSampler& s, double& cursor, double step, double bound, bool compareWithSideBefore,
+                    double& azimuth) {
     double p = s.track.Elevation;
     int detections = 0;
     for (;;) {
@@ -68,11 +48,26 @@ bool SearchLos(TSampler& s, TPassInfo& pass, double& cursor, double step, double
         cursor = kept;
         step *= kStepShrink;
         if (++detections >= kDetectionsToFinish) {
-            pass.LosAzimuth = s.track.Azimuth;
-            pass.LosTime = cursor;
+            azimuth = s.track.Azimuth;
             return true;
         }
+        if (compareWithSideBefore) p = e >= 0.0 ? -1.0 : 1.0;
     }
+}
+
+// AOS search. Returns false when no rise lies within the horizon; otherwise
+// cursor is the last sample before the rise.
+bool SearchAos(TSampler& s, TPassInfo& pass, double& cursor, double step, double horizon) {
+    if (!SearchCrossing(s, cursor, step, horizon, true, pass.AosAzimuth)) return false;
+    pass.AosTime = cursor;
+    return true;
+}
+
+// LOS search from cursor; false when the satellite does not set before bound.
+bool SearchLos(TSampler& s, TPassInfo& pass, double& cursor, double step, double bound) {
+    if (!SearchCrossing(s, cursor, step, bound, false, pass.LosAzimuth)) return false;
+    pass.LosTime = cursor;
+    return true;
 }
 
 // Step 2 of a prediction: false when this side of the horizon was done already.
