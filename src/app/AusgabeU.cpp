@@ -269,8 +269,10 @@ void TAusgabe::ShowMap(const QImage& view) {
 QImage TAusgabe::ShownMap() const { return map_->pixmap().toImage(); }
 
 void TAusgabe::ShowIllumination(const QString& text, const QColor& label, const QColor& textColour) {
-    illumination_->setText(text);
-    illumination_->setStyleSheet(QStringLiteral("background: %1; color: %2;").arg(label.name(), textColour.name()));
+    // Called every tick: restyling a widget is costly, so only changes are applied.
+    if (illumination_->text() != text) illumination_->setText(text);
+    const QString style = QStringLiteral("background: %1; color: %2;").arg(label.name(), textColour.name());
+    if (illumination_->styleSheet() != style) illumination_->setStyleSheet(style);
 }
 
 void TAusgabe::ShowToggleTexts(const TToggleTexts& t) {
