@@ -56,3 +56,27 @@ TEST(Screens, EverySizeShowsDayInsideTheFootprint) {
         if (!folder.isEmpty()) app.MainWindow()->grab().save(folder + "/" + size.caption + ".png");
     }
 }
+
+TEST(Screens, WindowSizeChangeReloadsTheMapsForTheNewSize) {
+    KitFolderCopy data;
+    ScriptedPrompt prompt;
+    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(12, 0), Qt::UTC), 0.0);
+    TAppOptions options;
+    options.DataFolder = data.Folder();
+    options.ProgramFolder = ProgramFolder();
+    options.ScreenWidth = 1920;
+    TKelvoraApp app(options, prompt, clock);
+    app.EndApplication = [](int) {};
+    app.CreateWindows();
+    ASSERT_TRUE(app.FormShow().Completed);
+    ASSERT_EQ(app.State().Layout.LayoutSize, 5);
+    auto* winSize = app.MainWindow()->findChild<QLabel*>("lblWinSize");
+    QTest::mouseClick(winSize, Qt::LeftButton);  // W3 -> W1
+    EXPECT_EQ(winSize->text(), "W1");
+    EXPECT_EQ(app.State().Layout.LayoutSize, 1);
+    clock.Advance(1000);
+    app.Timer1Timer();
+    EXPECT_EQ(app.Map().View().size(), QSize(600, 300));
+    EXPECT_EQ(app.MainWindow()->ShownMap().size(), QSize(600, 300));
+    EXPECT_TRUE(prompt.Messages.isEmpty()) << prompt.Messages.join("|").toStdString();
+}
