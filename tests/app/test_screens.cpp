@@ -1,7 +1,7 @@
 // The main window at each size with the map, sun, ground track and other satellites.
 // With KELVORA_SCREENSHOT_DIR set, the windows are also saved there as W1.png ... W3.png.
 
-#include "AppTestSupport.h"
+#include "KitAppFixture.h"
 #include "AusgabeU.h"
 #include "KelvoraApp.h"
 
@@ -23,18 +23,13 @@ void SetStartLine(KitFolderCopy& data, int line, char value) {
 TEST(Screens, EverySizeShowsDayInsideTheFootprint) {
     struct Size { char option; const char* caption; int layoutSize; };
     for (const Size size : {Size{'-', "W1", 1}, Size{'/', "W2", 3}, Size{'+', "W3", 5}}) {
-        KitFolderCopy data;
-        SetStartLine(data, 5, size.option);
-        SetStartLine(data, 6, '+');   // other satellites
-        SetStartLine(data, 12, '+');  // sun
-        ScriptedPrompt prompt;
-        FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(12, 0), Qt::UTC), 0.0);
-        TAppOptions options;
-        options.DataFolder = data.Folder();
-        options.ProgramFolder = ProgramFolder();
-        TKelvoraApp app(options, prompt, clock);
-        app.EndApplication = [](int) {};
-        app.CreateWindows();
+        KitApp k(QTime(12, 0));
+        SetStartLine(k.data, 5, size.option);
+        SetStartLine(k.data, 6, '+');   // other satellites
+        SetStartLine(k.data, 12, '+');  // sun
+        TKelvoraApp& app = k.Create();
+        const ScriptedPrompt& prompt = k.prompt;
+        FixedClock& clock = k.clock;
         ASSERT_TRUE(app.FormShow().Completed) << prompt.Messages.join("|").toStdString();
         EXPECT_TRUE(prompt.Messages.isEmpty()) << prompt.Messages.join("|").toStdString();
         EXPECT_EQ(app.State().Layout.LayoutSize, size.layoutSize);
@@ -58,16 +53,11 @@ TEST(Screens, EverySizeShowsDayInsideTheFootprint) {
 }
 
 TEST(Screens, WindowSizeChangeReloadsTheMapsForTheNewSize) {
-    KitFolderCopy data;
-    ScriptedPrompt prompt;
-    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(12, 0), Qt::UTC), 0.0);
-    TAppOptions options;
-    options.DataFolder = data.Folder();
-    options.ProgramFolder = ProgramFolder();
-    options.ScreenWidth = 1920;
-    TKelvoraApp app(options, prompt, clock);
-    app.EndApplication = [](int) {};
-    app.CreateWindows();
+    KitApp k(QTime(12, 0));
+    k.options.ScreenWidth = 1920;
+    TKelvoraApp& app = k.Create();
+    const ScriptedPrompt& prompt = k.prompt;
+    FixedClock& clock = k.clock;
     ASSERT_TRUE(app.FormShow().Completed);
     ASSERT_EQ(app.State().Layout.LayoutSize, 5);
     auto* winSize = app.MainWindow()->findChild<QLabel*>("lblWinSize");

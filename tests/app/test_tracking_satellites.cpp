@@ -1,4 +1,4 @@
-#include "AppTestSupport.h"
+#include "KitAppFixture.h"
 #include "AusgabeU.h"
 #include "KelvoraApp.h"
 
@@ -11,28 +11,14 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-struct KitApp {
-    KitFolderCopy data;
-    ScriptedPrompt prompt;
-    FixedClock clock{QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0};
-    std::unique_ptr<TKelvoraApp> app;
-
-    KitApp() {
-        TAppOptions options;
-        options.DataFolder = data.Folder();
-        options.ProgramFolder = ProgramFolder();
-        app = std::make_unique<TKelvoraApp>(options, prompt, clock);
-        app->EndApplication = [](int) {};
-        app->CreateWindows();
-    }
-    QString LetterStyle(int k) {
-        return app->MainWindow()->findChild<QLabel*>(QStringLiteral("lbl%1").arg(QChar('A' + k)))->styleSheet();
-    }
-};
+QString LetterStyle(TKelvoraApp& app, int k) {
+    return app.MainWindow()->findChild<QLabel*>(QStringLiteral("lbl%1").arg(QChar('A' + k)))->styleSheet();
+}
 }  // namespace
 
 TEST(TrackingSatellites, KitComesUpTrackingIssByItsCommunityName) {
     KitApp k;
+    k.Create();
     ASSERT_TRUE(k.app->FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
     EXPECT_GE(k.app->Catalog().Count(), 100);
     const TTrackingState& t = k.app->State().Tracking;
@@ -47,6 +33,7 @@ TEST(TrackingSatellites, KitComesUpTrackingIssByItsCommunityName) {
 
 TEST(TrackingSatellites, LetterTurnsWhiteInTheCycleItsSatelliteRises) {
     KitApp k;
+    k.Create();
     ASSERT_TRUE(k.app->FormShow().Completed);
     const TTrackingState& t = k.app->State().Tracking;
     int rises = 0;
@@ -57,7 +44,7 @@ TEST(TrackingSatellites, LetterTurnsWhiteInTheCycleItsSatelliteRises) {
         k.app->Timer1Timer();
         for (size_t letter = 0; letter < t.SelectedSets.size(); ++letter) {
             const double now = t.LastElevation[static_cast<size_t>(t.SelectedSets[letter])];
-            const bool white = k.LetterStyle(static_cast<int>(letter)).contains("255");
+            const bool white = LetterStyle(*k.app, static_cast<int>(letter)).contains("255");
             if (before[letter] <= 0 && now > 0) {
                 ++rises;
                 EXPECT_TRUE(white) << "letter " << letter << " at step " << step;
@@ -72,6 +59,7 @@ TEST(TrackingSatellites, LetterTurnsWhiteInTheCycleItsSatelliteRises) {
 
 TEST(TrackingSatellites, LetterClickMakesThatSatelliteActive) {
     KitApp k;
+    k.Create();
     ASSERT_TRUE(k.app->FormShow().Completed);
     k.app->LetterClick(2);
     const TTrackingState& t = k.app->State().Tracking;
@@ -80,16 +68,9 @@ TEST(TrackingSatellites, LetterClickMakesThatSatelliteActive) {
 }
 
 TEST(TrackingSatellites, SatellitesMenuRunsTheSatelliteBlockAgain) {
-    KitFolderCopy data;
-    ScriptedPrompt prompt;
-    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
-    TAppOptions options;
-    options.DataFolder = data.Folder();
-    options.ProgramFolder = ProgramFolder();
-    options.QuitAfterTicks = 1000;  // the selection window is reported, not shown modally
-    TKelvoraApp app(options, prompt, clock);
-    app.EndApplication = [](int) {};
-    app.CreateWindows();
+    KitApp k;
+    k.options.QuitAfterTicks = 1000;  // the selection window is reported, not shown modally
+    TKelvoraApp& app = k.Create();
     ASSERT_TRUE(app.FormShow().Completed);
     app.LetterClick(3);
     const int active = app.State().Tracking.ActiveSet;
@@ -101,21 +82,15 @@ TEST(TrackingSatellites, SatellitesMenuRunsTheSatelliteBlockAgain) {
 }
 
 TEST(TrackingSatellites, SetsThatCannotBeComputedAreLeftOutAndReported) {
-    KitFolderCopy data;
-    QByteArray elements = data.Read("Kepler/nasa.all");
+    KitApp k;
+    QByteArray elements = k.data.Read("Kepler/nasa.all");
     // A copy of the ISS set with a mean motion of zero.
     elements += "BROKEN SAT\r\n"
                 "1 99999U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997\r\n"
                 "2 99999  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989\r\n";
-    data.Write("Kepler/nasa.all", elements);
-    ScriptedPrompt prompt;
-    FixedClock clock(QDateTime(QDate(2024, 2, 12), QTime(0, 0), Qt::UTC), 0.0);
-    TAppOptions options;
-    options.DataFolder = data.Folder();
-    options.ProgramFolder = ProgramFolder();
-    TKelvoraApp app(options, prompt, clock);
-    app.EndApplication = [](int) {};
-    app.CreateWindows();
+    k.data.Write("Kepler/nasa.all", elements);
+    TKelvoraApp& app = k.Create();
+    const ScriptedPrompt& prompt = k.prompt;
     ASSERT_TRUE(app.FormShow().Completed);
     ASSERT_EQ(prompt.Messages.size(), 1);
     EXPECT_TRUE(prompt.Messages.first().contains("BROKEN SAT")) << prompt.Messages.first().toStdString();
