@@ -102,18 +102,21 @@ std::string NoDataSetMessage(const std::string& sourceFileName) {
 
 std::string RejectedSetsMessage(const TElementLoadResult& result) {
   if (result.RejectedCount == 0) return {};
-  std::string text = " " + std::to_string(result.RejectedCount) +
-                     (result.RejectedCount == 1 ? " set" : " sets") +
-                     " left out (elements cannot be computed): ";
+  // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on chains of operator+.
+  std::string text(" ");
+  text.append(std::to_string(result.RejectedCount));
+  text.append(result.RejectedCount == 1 ? " set" : " sets");
+  text.append(" left out (elements cannot be computed): ");
   for (std::size_t i = 0; i < result.RejectedNames.size(); ++i) {
     if (i == 5) {
-      text += ", ...";
+      text.append(", ...");
       break;
     }
-    if (i > 0) text += ", ";
-    text += result.RejectedNames[i];
+    if (i > 0) text.append(", ");
+    text.append(result.RejectedNames[i]);
   }
-  return text + " ";
+  text.append(" ");
+  return text;
 }
 
 }  // namespace kelvora
