@@ -19,6 +19,8 @@ std::string DisplayFrequency(double kHz, char decimalSeparator) {
 }
 }  // namespace
 
+bool IsFmMode(std::string_view mode) { return mode == "FM" || mode == "FMN"; }
+
 double RoundShiftKHz(double kHz) { return std::nearbyint(kHz * 1000.0) / 1000.0; }
 
 void TDopplerModel::Take(const TDopplerEntry& entry) {
@@ -136,6 +138,15 @@ void TDopplerModel::SetVfoMode(bool on) {
     State_.CorrectionMode = 0;
     State_.DialOffsetHz = 0.0;
     State_.DialOffsetKHz = 0.0;
+}
+
+void TDopplerModel::ApplyDownlinkModeRule(std::optional<int> storedCorrectionMode, bool vfoFollows) {
+    if (IsFmMode(Set_.DownlinkMode)) {
+        SetVfoMode(false);
+        return;
+    }
+    if (storedCorrectionMode) SetCorrectionMode(*storedCorrectionMode);
+    if (vfoFollows) SetVfoMode(true);
 }
 
 void TDopplerModel::SetSatCorrectionHz(int slot, double hz) {

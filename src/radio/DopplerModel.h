@@ -4,6 +4,7 @@
 // It computes and never talks to the radio. All frequencies are kHz; the shifts
 // are kept to 1 Hz (three decimals).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,6 +79,9 @@ struct TDopplerState {
     double ProportionalBase = 1.0;  // Rx at the last frequency update sent
 };
 
+// "FM" and "FMN": no VFO mode and no CW switch.
+bool IsFmMode(std::string_view mode);
+
 // Rounds kHz to whole Hz, halves to even (1.2345 -> 1.234, 1.2355 -> 1.236).
 double RoundShiftKHz(double kHz);
 
@@ -122,6 +126,12 @@ public:
     // The CW switch changes the modes sent; RestoreModes brings back the entry's.
     void SetModes(std::string downlinkMode, std::string uplinkMode);
     void RestoreModes();
+
+    // The VFO rule when the modes of an entry are set: an FM downlink ("FM",
+    // "FMN") switches the VFO mode off; any other takes the stored correction
+    // mode (when the file gave one) and, when vfoFollows (Yaesu, Kenwood, a radio
+    // server), switches the VFO mode on.
+    void ApplyDownlinkModeRule(std::optional<int> storedCorrectionMode, bool vfoFollows);
 
     // Status bar text of the correction mode.
     std::string CorrectionModeText() const;

@@ -84,7 +84,7 @@ public:
 
     void EntrySelected(double, double) override {}
     TCatScript PortInitCommands() override { return {}; }
-    // The part after the band check: pause, split on, pause.
+    // What follows the band check: pause, split on, pause.
     TCatScript CatOnCommands() override;
     TCatScript CatOffCommands() override;
     // Assumes the permission (transmit-state answer or CTS) was granted.

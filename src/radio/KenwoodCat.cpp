@@ -52,8 +52,9 @@ void TKenwoodCat::SetModeDigit(std::string_view mode) {
 
 bool TKenwoodCat::AnswerSaysReceiving(std::string_view answer) {
     if (answer.size() <= kReceiveFlagIndex || answer.substr(0, 2) != "IF") return false;
-    // The flag must lie inside the answer, before its ";".
-    if (answer.find(';') <= kReceiveFlagIndex) return false;
+    // The flag must lie inside a complete answer, before its ";".
+    const size_t end = answer.find(';');
+    if (end == std::string_view::npos || end <= kReceiveFlagIndex) return false;
     return answer[kReceiveFlagIndex] == '0';
 }
 

@@ -101,9 +101,13 @@ TCatScript TYaesuCat::FrequencyUpdate(const TFrequencyRequest& f) {
     // Encode everything first: a frequency that cannot be encoded stops the whole update.
     const TCatBytes rx = EncodeFrequency(RadioFrequency(f.Rx, f.DownlinkOffsetKHz), yaesu::kOpFrequency);
     if (rx.empty()) return {};
+    // The uplink goes out only on the FT-736R, but a broken one means a broken
+    // entry: no model gets any of it, as with the other families.
+    const double tx = RadioFrequency(f.Tx, f.UplinkOffsetKHz);
+    if (f.Tx != 0.0 && !(std::isfinite(tx) && tx > 0.0)) return {};
     TCatBytes offset;
     if (is736 && f.Tx != 0.0) {
-        offset = EncodeFrequency(std::fabs(RadioFrequency(f.Tx, f.UplinkOffsetKHz) - f.Rx), yaesu::kOpOffset);
+        offset = EncodeFrequency(std::fabs(tx - f.Rx), yaesu::kOpOffset);
         if (offset.empty()) return {};
     }
     TCatScriptBuilder b;

@@ -65,7 +65,9 @@ TEST(CatProtocol, NoFamilyEncodesAFrequencyThatMustNotReachARadio) {
       EXPECT_TRUE(radio->FrequencyUpdate(r).empty()) << f.name << " rx " << r.Rx << " tx " << r.Tx;
       // A step sends the downlink in every family; a bad one stops it.
       const bool rxBad = !(std::isfinite(r.Rx) && r.Rx > 0 && r.Rx < 1e7);
-      if (rxBad) EXPECT_TRUE(radio->StepUpdate(r).empty()) << f.name << " step rx " << r.Rx;
+      if (rxBad) {
+        EXPECT_TRUE(radio->StepUpdate(r).empty()) << f.name << " step rx " << r.Rx;
+      }
     }
   }
 }

@@ -217,7 +217,9 @@ TEST(DopplerCapture, OutsideTheWindowOrWithVfoOffNothingChanges) {
     TDopplerModel model = Selected(145800, 435000);
     model.SetVfoMode(true);
     EXPECT_EQ(model.CaptureDial(c.read), c.taken) << c.read;
-    if (!c.taken) EXPECT_DOUBLE_EQ(model.State().DialOffsetKHz, 0.0);
+    if (!c.taken) {
+      EXPECT_DOUBLE_EQ(model.State().DialOffsetKHz, 0.0);
+    }
   }
   TDopplerModel off = Selected(145800, 435000);
   EXPECT_FALSE(off.CaptureDial(145801.0));
@@ -310,6 +312,33 @@ TEST(DopplerVfo, SwitchingOffClearsTheDialAndForcesModeZero) {
   EXPECT_EQ(model.CorrectionModeText(), " Doppl.Corr.: Uplink");
   EXPECT_FALSE(model.SetCorrectionMode(3));
   EXPECT_EQ(model.State().CorrectionMode, 1);
+}
+
+TEST(DopplerVfo, ModeSettingRuleByDownlinkMode) {
+  struct Case {
+    const char* downlinkMode;
+    bool vfoFollows;  // Yaesu, Kenwood or a radio server; not Icom
+    bool vfoBefore;
+    bool vfoAfter;
+    int modeAfter;  // the stored mode is 2
+  } cases[] = {
+      {"FM", true, true, false, 0},  // FM: VFO off, mode forced to 0
+      {"FMN", false, true, false, 0},
+      {"USB", true, false, true, 2},
+      {"USB", false, false, false, 2},  // Icom: VFO unchanged, mode still loaded
+      {"FMD", false, true, true, 2},
+  };
+  for (const Case& c : cases) {
+    TDopplerEntry e = Entry("SAT", 145800, 435000);
+    e.DownlinkMode = c.downlinkMode;
+    TDopplerModel model;
+    model.SetTable({e});
+    model.SelectFrequencySet("SAT");
+    model.SetVfoMode(c.vfoBefore);
+    model.ApplyDownlinkModeRule(2, c.vfoFollows);
+    EXPECT_EQ(model.State().VfoMode, c.vfoAfter) << c.downlinkMode;
+    EXPECT_EQ(model.State().CorrectionMode, c.modeAfter) << c.downlinkMode;
+  }
 }
 
 TEST(DopplerDisplay, PanelTextAsThePatternGivesIt) {

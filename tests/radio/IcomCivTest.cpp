@@ -133,7 +133,7 @@ TEST(IcomUpdate, MainThenSubThenMainWithWaitsAndTexts) {
 TEST(IcomUpdate, StepSendsTheDownlinkOnly) {
   TIcomCiv radio(TIcomModel::Other, kR, kT);
   EXPECT_EQ(ScriptText(radio.StepUpdate({145990.5, 435000.0, 0.0, 0.0})),
-            "P | FE FE 60 00 05 00 50 99 45 01 FD | A16/3 | C");
+            "P | FE FE 60 00 05 00 05 99 45 01 FD | A16/3 | C");
 }
 
 TEST(IcomUpdate, UnusableFrequenciesSendNothingAndKeepTheTexts) {
