@@ -40,7 +40,11 @@ const char* const kHelp =
     "  list   --elements FILE\n"
     "--elements FILE --sat NAME may replace --tle1 L1 --tle2 L2: the first set\n"
     "of that name in an element file (two-line, verbose, OMM CSV, XML or KVN).\n"
-    "T is UTC as YYYY-MM-DDTHH:MM:SS. Every command takes --century-base N\n"
+    "T is UTC as YYYY-MM-DDTHH:MM:SS. Limits: --minutes within 105192000 (200\n"
+    "years) of the epoch, --step up to 864000 seconds either way, --count up to\n"
+    "100000, every instant within the years 100 to 9999, the station within\n"
+    "latitude -90..90, east longitude -180..360, height -500..10000 m.\n"
+    "Every command takes --century-base N\n"
     "(default from the system date). Output is CSV with one header line.\n"
     "Exit status 0 done, 1 propagation failed, 2 bad arguments.\n";
 
