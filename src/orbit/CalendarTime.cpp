@@ -1,5 +1,6 @@
 #include "CalendarTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -40,10 +41,26 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
+bool IsCalendarShownTime(double shownTime) {
+    return shownTime >= kFirstShownTime && shownTime < kEndShownTime;
+}
+
+namespace {
+// Whole milliseconds since 1899-12-30, clamped to the calendar range so that
+// no conversion can overflow.
+long long ClampedMilliseconds(double shownTime) {
+    const long long first = static_cast<long long>(kFirstShownTime) * kMsPerDay;
+    const long long last = static_cast<long long>(kEndShownTime) * kMsPerDay - 1;
+    if (shownTime <= kFirstShownTime) return first;
+    if (shownTime >= kEndShownTime) return last;
+    return std::clamp(std::llround(shownTime * static_cast<double>(kMsPerDay)), first, last);
+}
+}  // namespace
+
 TCalendarInstant SplitShownTime(double shownTime) {
     TCalendarInstant out;
-    if (!std::isfinite(shownTime)) return out;
-    const long long totalMs = std::llround(shownTime * static_cast<double>(kMsPerDay));
+    if (std::isnan(shownTime)) return out;
+    const long long totalMs = ClampedMilliseconds(shownTime);
     const long long dayNumber = FloorDiv(totalMs, kMsPerDay);
     long long msOfDay = totalMs - dayNumber * kMsPerDay;
     CivilFromDays(dayNumber - kUnixEpochShown, out.Year, out.Month, out.Day);
@@ -62,7 +79,8 @@ double ShownTimeOf(int year, int month, int day, int hour, int minute, double se
 }
 
 std::string HourMinuteText(double days) {
-    const TCalendarInstant t = SplitShownTime(days);
+    // Only the time of day counts, so any day is as good as another.
+    const TCalendarInstant t = SplitShownTime(std::isfinite(days) ? days - std::floor(days) : 0.0);
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d:%02d", t.Hour % 100, t.Minute % 100);
     return buf;

@@ -19,6 +19,15 @@ struct TCalendarInstant {
     int Millisecond = 0;
 };
 
+// The calendar range, as the platform's date-time value has it: 0100-01-01
+// 00:00 up to (not including) 10000-01-01 00:00.
+inline constexpr double kFirstShownTime = -657434.0;
+inline constexpr double kEndShownTime = 2958466.0;
+bool IsCalendarShownTime(double shownTime);
+
+// Calendar fields of a shown time. A time before the range gives its first
+// instant, one after it 9999-12-31 23:59:59.999, a time that is not a number
+// 1899-12-30 00:00.
 TCalendarInstant SplitShownTime(double shownTime);
 
 // Calendar fields to shown time (proleptic Gregorian, no range checks).

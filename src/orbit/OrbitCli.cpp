@@ -1,18 +1,22 @@
 #include "OrbitCli.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <stdexcept>
+#include <string>
 
+#include "CalendarTime.h"
 #include "OrbitCliElements.h"
 #include "OrbitCliParse.h"
 #include "OrbitModel.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
 #include "SonneU.h"
+#include "StationLimits.h"
 #include "TrakStarU.h"
 
 namespace kelvora {
@@ -20,7 +24,10 @@ namespace kelvora {
 namespace {
 using namespace cli;
 
-constexpr long long kMaxCount = 1000000;
+// Enough rows or passes for any real use, few enough to end in reasonable time.
+constexpr long long kMaxCount = 100000;
+// Look steps beyond ten days sample nothing a pass needs.
+constexpr double kMaxStepSeconds = 10.0 * 86400.0;
 constexpr double kRadiusKm = 6378.135;
 
 const char* const kHelp =
@@ -33,7 +40,11 @@ const char* const kHelp =
     "  list   --elements FILE\n"
     "--elements FILE --sat NAME may replace --tle1 L1 --tle2 L2: the first set\n"
     "of that name in an element file (two-line, verbose, OMM CSV, XML or KVN).\n"
-    "T is UTC as YYYY-MM-DDTHH:MM:SS. Every command takes --century-base N\n"
+    "T is UTC as YYYY-MM-DDTHH:MM:SS. Limits: --minutes within 105192000 (200\n"
+    "years) of the epoch, --step up to 864000 seconds either way, --count up to\n"
+    "100000, every instant within the years 100 to 9999, the station within\n"
+    "latitude -90..90, east longitude -180..360, height -500..10000 m.\n"
+    "Every command takes --century-base N\n"
     "(default from the system date). Output is CSV with one header line.\n"
     "Exit status 0 done, 1 propagation failed, 2 bad arguments.\n";
 
@@ -76,7 +87,8 @@ double UtcOption(const TOptions& o) {
 long long CountOption(const TOptions& o, bool required) {
     if (!required && !o.count("--count")) return 1;
     const auto n = ParseCount(Required(o, "--count"));
-    if (!n || *n < 1 || *n > kMaxCount) throw TUsageError{"--count must be a whole number from 1 to 1000000"};
+    if (!n || *n < 1 || *n > kMaxCount)
+        throw TUsageError{"--count must be a whole number from 1 to " + std::to_string(kMaxCount)};
     return *n;
 }
 
@@ -109,7 +121,13 @@ void LoadSet(TOrbitModel& model, const TOptions& o, const TCliElementLoader& loa
 
 TObserverSite StationOption(const TOptions& o) {
     const auto s = ParseStation(Required(o, "--station"));
-    if (!s) throw TUsageError{"--station must be LAT,EAST_LON,HEIGHT_M"};
+    if (!s)
+        throw TUsageError{"--station must be LAT,EAST_LON,HEIGHT_M with latitude " +
+                          FormatNumber(-kMaxStationLatitude) + " to " + FormatNumber(kMaxStationLatitude) +
+                          ", east longitude " + FormatNumber(kMinStationLongitude) + " to " +
+                          FormatNumber(kMaxStationLongitude) + " and height " +
+                          FormatNumber(kMinStationHeightMetres) + " to " +
+                          FormatNumber(kMaxStationHeightMetres) + " m"};
     TObserverSite site;
     SetupObserver(site, s->LatitudeDeg, s->EastLongitudeDeg, s->HeightMetres);
     return site;
@@ -129,6 +147,10 @@ int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model,
            const TCliElementLoader& loader) {
     const auto minutes = ParseNumberList(Required(o, "--minutes"));
     if (!minutes) throw TUsageError{"--minutes must be numbers separated by commas"};
+    for (const double m : *minutes)
+        if (!IsPropagationTime(m))
+            throw TUsageError{"--minutes must lie within " + FormatNumber(kMaxMinutesFromEpoch) +
+                              " minutes (200 years) of the epoch"};
     LoadSet(model, o, loader);
     out << "minutes,x_km,y_km,z_km,vx_km_s,vy_km_s,vz_km_s\n";
     for (const double m : *minutes) {
@@ -151,10 +173,15 @@ int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model,
     double step = 60.0;
     if (o.count("--step")) {
         const auto s = ParseNumber(o.at("--step"));
-        if (!s) throw TUsageError{"--step must be a number of seconds"};
+        if (!s || std::fabs(*s) > kMaxStepSeconds)
+            throw TUsageError{"--step must be a number of seconds from " + FormatNumber(-kMaxStepSeconds) +
+                              " to " + FormatNumber(kMaxStepSeconds)};
         step = *s;
     }
     const long long count = CountOption(o, false);
+    if (count > 1 && step == 0.0) throw TUsageError{"--step must not be 0 with a --count above 1"};
+    if (!IsCalendarShownTime(start + static_cast<double>(count - 1) * step / 86400.0))
+        throw TUsageError{"--step and --count lead beyond the years 100 to 9999"};
     LoadSet(model, o, loader);
     out << "utc,azimuth,elevation,range_km,range_rate_km_s,sub_lat,sub_lon,height_km,ma,orbit\n";
     TTrackState track;
@@ -189,10 +216,12 @@ int RunPasses(const TOptions& o, std::ostream& out, TOrbitModel& model,
         PredictPass(model, site, track, 1, pass, cursor);
         if (pass.AosText == "-----") break;  // no rise within a day
         const double toShown = kShownTimeToDayCount;
+        if (!IsCalendarShownTime(pass.AosTime + toShown)) break;  // beyond the year 9999
+        const bool los = pass.LosFound && IsCalendarShownTime(pass.LosTime + toShown);
         Row(out, {FormatUtc(pass.AosTime + toShown), FormatNumber(pass.AosAzimuth),
-                  pass.LosFound ? FormatUtc(pass.LosTime + toShown) : std::string(),
-                  pass.LosFound ? FormatNumber(pass.LosAzimuth) : std::string()});
-        if (!pass.LosFound) break;  // does not set within a day
+                  los ? FormatUtc(pass.LosTime + toShown) : std::string(),
+                  los ? FormatNumber(pass.LosAzimuth) : std::string()});
+        if (!los) break;  // does not set within a day
         cursor = pass.LastEventTime;
     }
     return 0;

@@ -6,6 +6,7 @@
 
 #include "CalendarTime.h"
 #include "SGP_Math.h"
+#include "StationLimits.h"
 
 namespace kelvora::cli {
 
@@ -39,8 +40,9 @@ std::optional<TStation> ParseStation(std::string_view text) {
     const auto values = ParseNumberList(text);
     if (!values || values->size() != 3) return std::nullopt;
     const TStation s{(*values)[0], (*values)[1], (*values)[2]};
-    if (s.LatitudeDeg < -90.0 || s.LatitudeDeg > 90.0) return std::nullopt;
-    if (s.EastLongitudeDeg < -180.0 || s.EastLongitudeDeg > 360.0) return std::nullopt;
+    if (!IsStationLatitude(s.LatitudeDeg) || !IsStationLongitude(s.EastLongitudeDeg) ||
+        !IsStationHeight(s.HeightMetres))
+        return std::nullopt;
     return s;
 }
 
@@ -126,7 +128,9 @@ bool NumericField(std::string_view line, size_t from, size_t count) {
 std::string CheckTwoLine(std::string_view line1, std::string_view line2) {
     while (!line1.empty() && (line1.back() == '\r' || line1.back() == ' ')) line1.remove_suffix(1);
     while (!line2.empty() && (line2.back() == '\r' || line2.back() == ' ')) line2.remove_suffix(1);
-    if (line1.size() < 64 || line1.substr(0, 2) != "1 ") return "line 1 is not a two-line element line";
+    // Long enough for the last field the model reads: B* on line 1 (columns 54-61),
+    // the mean motion on line 2 (53-63); what follows may be missing.
+    if (line1.size() < 61 || line1.substr(0, 2) != "1 ") return "line 1 is not a two-line element line";
     if (line2.size() < 63 || line2.substr(0, 2) != "2 ") return "line 2 is not a two-line element line";
     if (line1.substr(2, 5) != line2.substr(2, 5)) return "the two lines have different catalog numbers";
     if (!ChecksumOk(line1)) return "line 1 checksum does not match";

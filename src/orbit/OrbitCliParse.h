@@ -21,7 +21,7 @@ struct TStation {
     double EastLongitudeDeg = 0.0;
     double HeightMetres = 0.0;
 };
-// LAT,EAST_LON,HEIGHT_M with latitude -90..90 and longitude -180..360.
+// LAT,EAST_LON,HEIGHT_M within the station limits (StationLimits.h).
 std::optional<TStation> ParseStation(std::string_view text);
 
 // YYYY-MM-DDTHH:MM:SS with optional fraction of a second and a trailing Z,

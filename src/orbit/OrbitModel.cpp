@@ -80,7 +80,7 @@ TStateVector TOrbitModel::Propagate(double jd) {
 }
 
 TStateVector TOrbitModel::PropagateMinutes(double t) {
-  if (!std::isfinite(t) || !CanPropagate(model_)) {
+  if (!IsPropagationTime(t) || !CanPropagate(model_)) {
     TStateVector invalid;
     invalid.Valid = false;
     return invalid;

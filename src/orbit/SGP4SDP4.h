@@ -30,9 +30,20 @@ inline constexpr double k134Over81 = 1.6543209876543209877;
 // Perigee below 220 km runs the simplified drag model.
 inline constexpr double kSimplePerigeeRadii = 1.0344928415594840811;
 
+// Farthest a time may lie from the epoch, in minutes (200 years). The models
+// mean nothing centuries away, and the deep-space integrator, stepping 720
+// minutes at a time from the epoch, would take hours to get there.
+inline constexpr double kMaxMinutesFromEpoch = 200.0 * 365.25 * 1440.0;
+
+// A time the models are asked for: finite and within the span above.
+inline bool IsPropagationTime(double minutesSinceEpoch) {
+  return minutesSinceEpoch >= -kMaxMinutesFromEpoch && minutesSinceEpoch <= kMaxMinutesFromEpoch;
+}
+
 // Position (earth radii) and velocity (earth radii per minute). Valid is
 // false when the elements cannot be propagated (mean motion <= 0,
-// eccentricity outside [0, 1), a non-finite time) or the result is not finite.
+// eccentricity outside [0, 1), a time that is not finite or lies farther from
+// the epoch than kMaxMinutesFromEpoch) or the result is not finite.
 struct TStateVector {
   TVector4 Position;
   TVector4 Velocity;

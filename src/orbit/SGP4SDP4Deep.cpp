@@ -188,6 +188,10 @@ void DeepInit(const TElementSet& el, const TNearEarthState& ne, int centuryBase,
 
 TStateVector Sdp4(TModelElements& el, TNearEarthState& ne, TDeepSpaceState& ds, int centuryBase,
                   double t, std::ostream* diagnostics) {
+  TStateVector invalid;
+  invalid.Valid = false;
+  // The resonance integrator steps from the epoch: a far time would not end.
+  if (!IsPropagationTime(t)) return invalid;
   if (el.InitPending != 0) {
     InitCommon(el, ne, diagnostics);
     el.InitPending = 0;
@@ -203,11 +207,7 @@ TStateVector Sdp4(TModelElements& el, TNearEarthState& ne, TDeepSpaceState& ds, 
   const double tempe = el.BStar * ne.C4 * t;
   const double templ = ne.T2Cof * tsq;
   DeepSecular(ds, t, m);
-  if (!(m.N > 0.0)) {
-    TStateVector invalid;
-    invalid.Valid = false;
-    return invalid;
-  }
+  if (!(m.N > 0.0)) return invalid;
   TSecularState sec;
   sec.A = Power(kKe / m.N, kTwoThirds, diagnostics) * tempa * tempa;
   m.E -= tempe;

@@ -1,5 +1,7 @@
 #include "TrakStarU.h"
 
+#include <cmath>
+
 #include "CalendarTime.h"
 #include "OrbitModel.h"
 #include "SGP_Time.h"
@@ -32,6 +34,9 @@ bool IsCrossing(double e, double p) { return (e < 0.0 && p > 0.0) || (e > 0.0 &&
 // On success cursor is the last sample before the crossing and azimuth is the
 // one of the sample after it. The rise search compares the following samples
 // with the side before the crossing; the set search with the last sample.
+// Also false when a step no longer moves the cursor (a cursor so far out that
+// the step is below its precision) or the cursor is not a finite number: the
+// same sample would come back for ever.
 bool SearchCrossing(TSampler& s, double& cursor, double step, double bound, bool compareWithSideBefore,
                     double& azimuth) {
     double p = s.track.Elevation;
@@ -39,6 +44,10 @@ bool SearchCrossing(TSampler& s, double& cursor, double step, double bound, bool
     for (;;) {
         const double kept = cursor;
         cursor += step;
+        if (!std::isfinite(cursor) || !(cursor > kept)) {
+            cursor = kept;
+            return false;
+        }
         const double e = s.At(cursor);
         if (!IsCrossing(e, p)) {
             p = e;

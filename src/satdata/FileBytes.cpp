@@ -18,6 +18,11 @@ bool Fail(std::string* error, const std::string& what) {
   return false;
 }
 
+bool NotRegular(std::string* error, const std::string& path) {
+  if (error) *error = "cannot read " + path + ": not a regular file";
+  return false;
+}
+
 // Closes the descriptor when the scope ends, whatever path is taken.
 struct TFd {
   int fd = -1;
@@ -29,14 +34,16 @@ struct TFd {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes,
                    std::string* error) {
-  TFd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
-  if (file.fd < 0) return Fail(error, "cannot open " + path);
+  // Only a regular file is read: a FIFO or a device could block for ever or never
+  // end. The look before opening spares a device the open; O_NONBLOCK keeps an
+  // open from blocking on a FIFO put in the file's place meanwhile.
   struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return Fail(error, "cannot open " + path);
+  if (!S_ISREG(info.st_mode)) return NotRegular(error, path);
+  TFd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+  if (file.fd < 0) return Fail(error, "cannot open " + path);
   if (::fstat(file.fd, &info) != 0) return Fail(error, "cannot read " + path);
-  if (S_ISDIR(info.st_mode)) {
-    errno = EISDIR;
-    return Fail(error, "cannot read " + path);
-  }
+  if (!S_ISREG(info.st_mode)) return NotRegular(error, path);
   std::string out;
   char chunk[65536];
   while (out.size() < maxBytes) {

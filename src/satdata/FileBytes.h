@@ -10,7 +10,8 @@
 namespace kelvora {
 
 // Reads at most maxBytes of the file (the rest is ignored). False with a
-// reason when the file cannot be opened or read.
+// reason naming the file when it cannot be opened or read, or is not a
+// regular file (a folder, FIFO or device is refused without blocking).
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes,
                    std::string* error = nullptr);
 

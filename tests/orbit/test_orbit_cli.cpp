@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "FinishesWithin.h"
 #include "OrbitCli.h"
 #include "OrbitModel.h"
 
@@ -93,6 +95,107 @@ TEST(OrbitCli, ArgumentErrorsGiveOneLineAndStatus2) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.err.rfind("kelvora-orbit: ", 0), 0u) << r.err;
+    }
+}
+
+// Numbers that once ran for hours or printed nonsense are refused at once
+// (status 2); an instant too far from the epoch fails at once (status 1).
+TEST(OrbitCli, NumbersBeyondTheirLimits) {
+    const std::string eshail1 = "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994";
+    const std::string eshail2 = "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090";
+    const std::vector<std::string> set = {"--tle1", eshail1, "--tle2", eshail2};
+    const std::vector<std::string> look = {"look", "--tle1", eshail1, "--tle2", eshail2,
+                                           "--station", "48,11,500"};
+    const auto with = [](std::vector<std::string> args, std::vector<std::string> more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    const struct {
+        std::vector<std::string> args;
+        int code;
+        const char* message;
+    } cases[] = {
+        {with({"eci"}, with(set, {"--minutes", "1e11"})), 2, "--minutes"},
+        {with({"eci"}, with(set, {"--minutes", "0,-1e15"})), 2, "--minutes"},
+        {with({"eci"}, with(set, {"--minutes", "105192001"})), 2, "--minutes"},
+        {with({"look"}, with(set, {"--station", "48,11,1e308", "--utc", "2024-02-12T00:00:00"})), 2,
+         "--station must be"},
+        {with({"look"}, with(set, {"--station", "48,11,-501", "--utc", "2024-02-12T00:00:00"})), 2,
+         "--station must be"},
+        {with({"look"}, with(set, {"--station", "48,11,10001", "--utc", "2024-02-12T00:00:00"})), 2,
+         "--station must be"},
+        {with({"look"}, with(set, {"--station", "48,-181,0", "--utc", "2024-02-12T00:00:00"})), 2,
+         "--station must be"},
+        {with(look, {"--utc", "9999-12-31T23:59:59", "--step", "1e308"}), 2, "--step"},
+        {with(look, {"--utc", "2024-02-12T00:00:00", "--step", "864001"}), 2, "--step"},
+        {with(look, {"--utc", "2024-02-12T00:00:00", "--step", "-864001"}), 2, "--step"},
+        {with(look, {"--utc", "2024-02-12T00:00:00", "--step", "0", "--count", "2"}), 2, "--step"},
+        {with(look, {"--utc", "2024-02-12T00:00:00", "--count", "100001"}), 2, "--count"},
+        {with(look, {"--utc", "9999-12-31T23:59:59", "--step", "1", "--count", "2"}), 2,
+         "beyond the years 100 to 9999"},
+        {with(look, {"--utc", "1900-01-01T00:00:00", "--step", "-864000", "--count", "100000"}), 2,
+         "beyond the years 100 to 9999"},
+        {with({"passes"}, with(set, {"--station", "48,11,0", "--utc", "2024-02-12T00:00:00",
+                                     "--count", "100001"})),
+         2, "--count"},
+        {with(look, {"--utc", "9999-12-31T23:59:59", "--step", "-86400", "--count", "1000"}), 1,
+         "propagation failed at 9999-12-31T23:59:59.000"},
+    };
+    for (const auto& c : cases) {
+        const auto r = testing::ResultWithin(testing::kHangLimit, [args = c.args] { return RunTool(args); });
+        ASSERT_TRUE(r.has_value()) << c.args[0] << " " << c.message << ": still running";
+        EXPECT_EQ(r->code, c.code) << r->err;
+        EXPECT_EQ(std::count(r->err.begin(), r->err.end(), '\n'), 1) << r->err;
+        EXPECT_NE(r->err.find(c.message), std::string::npos) << r->err;
+    }
+}
+
+// The edges themselves are accepted.
+TEST(OrbitCli, NumbersAtTheirLimits) {
+    const std::vector<std::string> station = {"--station", "-90,-180,-500", "--utc", "2024-02-12T00:00:00"};
+    std::vector<std::string> look = {"look", "--tle1", kL1, "--tle2", kL2};
+    look.insert(look.end(), station.begin(), station.end());
+    look.insert(look.end(), {"--step", "-864000", "--count", "3"});
+    TRun r = RunTool(look);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Lines(r.out).size(), 4u);
+    EXPECT_EQ(Lines(r.out)[3].substr(0, 24), "2024-01-23T00:00:00.000,");
+
+    r = RunTool({"look", "--tle1", kL1, "--tle2", kL2, "--station", "90,360,10000", "--utc",
+                 "2024-02-12T00:00:00", "--step", "0"});
+    EXPECT_EQ(r.code, 0) << r.err;
+
+    r = RunTool({"eci", "--tle1", "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
+                 "--tle2", "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090",
+                 "--minutes", "-105192000,105192000"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Lines(r.out).size(), 3u);
+}
+
+// The deep-space test set of Spacetrack Report No. 3 as printed: line 1 ends
+// after the B* field (61 characters), line 2 after the mean motion (63).
+TEST(OrbitCli, ReportDeepSpaceSetAsPrinted) {
+    const std::string l1 = "1 11801U          80230.29629788  .01431103  00000-0  14311-1";
+    const std::string l2 = "2 11801  46.7916 230.4354 7318036  47.4722  10.4117  2.28537848";
+    ASSERT_EQ(l1.size(), 61u);
+    ASSERT_EQ(l2.size(), 63u);
+    TRun r = RunTool({"eci", "--tle1", l1, "--tle2", l2, "--minutes", "0,360", "--century-base", "1900"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const std::vector<std::vector<double>> expected = {
+        {0, 7473.37066650, 428.95261765, 5828.74786377, 5.10715413, 6.44468284, -0.18613096},
+        {360, -3305.22537232, 32410.86328125, -24697.17675781, -1.30113538, -1.15131518, -0.28333528}};
+    for (size_t i = 0; i < 2; ++i) {
+        const auto cells = Cells(lines[i + 1]);
+        ASSERT_EQ(cells.size(), 7u);
+        for (size_t c = 0; c < 7; ++c) EXPECT_NEAR(cells[c], expected[i][c], c < 4 ? 0.05 : 2e-5);
+    }
+    // One character less and the B* exponent is cut off: refused.
+    for (const auto& [a, b] : {std::pair{l1.substr(0, 60), l2}, std::pair{l1, l2.substr(0, 62)}}) {
+        r = RunTool({"eci", "--tle1", a, "--tle2", b, "--minutes", "0", "--century-base", "1900"});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_NE(r.err.find("is not a two-line element line"), std::string::npos) << r.err;
     }
 }
 

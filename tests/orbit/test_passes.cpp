@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "CalendarTime.h"
+#include "FinishesWithin.h"
 #include "OrbitModel.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
@@ -155,6 +157,44 @@ TEST_F(PassTest, NoRiseWithinADay) {
     EXPECT_EQ(pass.Below, 1);
 }
 
+// Cursors and clock offsets that once kept a search going for ever or for
+// hours: a cursor so large that the step no longer moves it (a zone of 1e15 h
+// in the station file), a cursor that is not a number, and times so far from
+// the epoch that the deep-space integrator stepped there 720 minutes at a time.
+TEST_F(PassTest, SearchesEndWhateverTheCursor) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* what;
+        int slot;
+        double cursor, clockOffsetDays;
+    } cases[] = {
+        {"zone 1e15 h, near earth", 1, -4.17e306, 1e15 / 24},
+        {"zone 1e15 h, deep space", 2, -4.17e306, 1e15 / 24},
+        {"zone 1e10 h, deep space", 2, kStart, 1e10 / 24},
+        {"zone -1e10 h, deep space", 2, kStart, -1e10 / 24},
+        {"cursor 1e17", 1, 1e17, 0.0},
+        {"cursor -1e300, deep space", 2, -1e300, 0.0},
+        {"cursor not a number", 1, nan, 0.0},
+        {"cursor +inf, deep space", 2, inf, 0.0},
+        {"cursor -inf", 1, -inf, 0.0},
+    };
+    for (const auto& c : cases) {
+        model.SetClockOffset(c.clockOffsetDays);
+        const auto pass = testing::ResultWithin(testing::kHangLimit, [m = model, s = site, c]() mutable {
+            TTrackState t;
+            m.SelectSatellite(c.slot);
+            PropagateAndLook(m, s, t, JulianDateOfDayCount(c.cursor), c.cursor);
+            TPassInfo p;
+            PredictPass(m, s, t, c.slot, p, c.cursor);
+            return p;
+        });
+        ASSERT_TRUE(pass.has_value()) << c.what << ": still searching";
+        EXPECT_EQ(pass->AosText, "-----") << c.what;
+        EXPECT_EQ(pass->LosText, "") << c.what;
+    }
+}
+
 TEST(PassTexts, RoundedToTheMinuteTable) {
     struct Case { int h, m, s; const char* text; };
     for (const Case c : {Case{12, 3, 35, "12:04"}, Case{12, 3, 15, "12:03"},
@@ -163,6 +203,10 @@ TEST(PassTexts, RoundedToTheMinuteTable) {
         const double t = kStart + (c.h * 3600 + c.m * 60 + c.s) * kSecond;
         EXPECT_EQ(HourMinuteText(t + kPassDisplayOffset), c.text) << c.h << ":" << c.m;
     }
+    // Only the time of day counts, also for days outside the calendar.
+    EXPECT_EQ(HourMinuteText(-1e6 + 0.75), "18:00");
+    EXPECT_EQ(HourMinuteText(1e7 + 0.5), "12:00");
+    EXPECT_EQ(HourMinuteText(std::numeric_limits<double>::quiet_NaN()), "00:00");
     EXPECT_EQ(PassTimeSeparator(1), " ");
     EXPECT_EQ(PassTimeSeparator(2), " ");
     EXPECT_EQ(PassTimeSeparator(5), "  ");

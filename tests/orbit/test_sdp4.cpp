@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "FinishesWithin.h"
 #include "OrbitModel.h"
 
 namespace kelvora {
@@ -109,6 +110,37 @@ TEST(Sdp4, GeostationaryStaysOnItsRing) {
     TVector4 r = model.PropagateMinutes(t).Position;
     Magnitude(r);
     EXPECT_NEAR(r.w * kEarthRadiusKm, 42165.0, 60.0) << t;
+  }
+}
+
+// Both models refuse a time more than 200 years from the epoch; the
+// deep-space integrator used to step there 720 minutes at a time (about 10 s
+// for 1e11 minutes, a day for 1e15).
+TEST(Sdp4, TimesFarFromTheEpochCannotBePropagated) {
+  // A near-earth set without drag, so that it lasts the 200 years.
+  const char* const kIss1 = "1 25544U 98067A   24043.00684501  .00020902  00000+0  00000+0 0  9997";
+  const char* const kIss2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+  const double limit = kMaxMinutesFromEpoch;
+  const struct {
+    const char *l1, *l2;
+    double t;
+    bool valid;
+  } cases[] = {
+      {kEshail1, kEshail2, limit, true},      {kEshail1, kEshail2, -limit, true},
+      {kEshail1, kEshail2, limit + 1.0, false}, {kEshail1, kEshail2, -limit - 1.0, false},
+      {kEshail1, kEshail2, 1e11, false},      {kEshail1, kEshail2, -1e15, false},
+      {kAo10_1, kAo10_2, 1e10, false},        {kAo10_1, kAo10_2, 1e300, false},
+      {kIss1, kIss2, limit, true},            {kIss1, kIss2, -limit, true},
+      {kIss1, kIss2, limit + 1.0, false},     {kIss1, kIss2, -1e10, false},
+  };
+  for (const auto& c : cases) {
+    const auto valid = testing::ResultWithin(testing::kHangLimit, [c] {
+      TOrbitModel model;
+      LoadOne(model, c.l1, c.l2);
+      return model.PropagateMinutes(c.t).Valid;
+    });
+    ASSERT_TRUE(valid.has_value()) << c.l2 << " t=" << c.t << ": still integrating";
+    EXPECT_EQ(*valid, c.valid) << c.l2 << " t=" << c.t;
   }
 }
 

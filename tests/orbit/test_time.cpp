@@ -3,9 +3,12 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "CalendarTime.h"
 #include "SGP_Math.h"
 #include "SGP_Time.h"
 
@@ -116,6 +119,40 @@ TEST(OrbitHelpers, MagnitudeAndDot) {
   EXPECT_DOUBLE_EQ(v.w, 13.0);
   const TVector4 u{1, -1, 2, 99};
   EXPECT_DOUBLE_EQ(Dot(v, u), 3 - 4 + 24);
+}
+
+// Any double splits without overflow: outside the calendar range it is held
+// at the range's ends (the tool's "look --step 1e308" used to overflow).
+TEST(OrbitHelpers, SplitShownTimeClampsToTheCalendar) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double max = std::numeric_limits<double>::max();
+  const struct {
+    double shown;
+    TCalendarInstant expected;
+  } cases[] = {
+      {ShownTimeOf(2024, 2, 12, 12, 4, 0), {2024, 2, 12, 12, 4, 0, 0}},
+      {ShownTimeOf(100, 1, 1, 0, 0, 0), {100, 1, 1, 0, 0, 0, 0}},
+      {ShownTimeOf(9999, 12, 31, 23, 59, 59.999), {9999, 12, 31, 23, 59, 59, 999}},
+      {ShownTimeOf(9999, 12, 31, 23, 59, 59.9999), {9999, 12, 31, 23, 59, 59, 999}},
+      {ShownTimeOf(10000, 1, 1, 0, 0, 0), {9999, 12, 31, 23, 59, 59, 999}},
+      {ShownTimeOf(99, 12, 31, 23, 0, 0), {100, 1, 1, 0, 0, 0, 0}},
+      {1e308, {9999, 12, 31, 23, 59, 59, 999}},
+      {max, {9999, 12, 31, 23, 59, 59, 999}},
+      {inf, {9999, 12, 31, 23, 59, 59, 999}},
+      {-max, {100, 1, 1, 0, 0, 0, 0}},
+      {-inf, {100, 1, 1, 0, 0, 0, 0}},
+      {std::numeric_limits<double>::quiet_NaN(), {1899, 12, 30, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    const TCalendarInstant t = SplitShownTime(c.shown);
+    const TCalendarInstant& e = c.expected;
+    EXPECT_EQ(std::vector<int>({t.Year, t.Month, t.Day, t.Hour, t.Minute, t.Second, t.Millisecond}),
+              std::vector<int>({e.Year, e.Month, e.Day, e.Hour, e.Minute, e.Second, e.Millisecond}))
+        << c.shown;
+  }
+  EXPECT_TRUE(IsCalendarShownTime(kFirstShownTime));
+  EXPECT_FALSE(IsCalendarShownTime(kEndShownTime));
+  EXPECT_FALSE(IsCalendarShownTime(std::numeric_limits<double>::quiet_NaN()));
 }
 
 }  // namespace

@@ -2,10 +2,17 @@
 // hang; sets the models cannot run on are left out and reported.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <sstream>
 
+#include "ElementFileCli.h"
 #include "ElementTestSupport.h"
+#include "FinishesWithin.h"
+#include "OrbitCli.h"
 #include "SGP4SDP4.h"
 
 namespace kelvora {
@@ -145,6 +152,37 @@ TEST(ElementBadInput, UnreadableFileChangesNothing) {
   EXPECT_TRUE(r.FileRead);
   EXPECT_EQ(r.Format, TElementFileFormat::efOmmKvn);
   EXPECT_EQ(loaded.Catalog.SourceFileName(), "omm.kvn");
+}
+
+// A FIFO, a device or a folder in an element file's place is refused at once,
+// naming the file, in the program and in the tool; opening a FIFO that nobody
+// writes to used to block for ever.
+TEST(ElementBadInput, OnlyRegularFilesAreRead) {
+  std::string folder = (std::filesystem::temp_directory_path() / "kelvora-fifo-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  struct TRemove {
+    std::string path;
+    ~TRemove() { std::filesystem::remove_all(path); }
+  } remove{folder};
+  const std::string fifo = folder + "/keps.txt";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/null"), folder}) {
+    const auto result = testing::ResultWithin(testing::kHangLimit, [path] {
+      TLoaded loaded;
+      return LoadElementFile(path, loaded.Options, loaded.Names, *loaded.Model, loaded.Catalog);
+    });
+    ASSERT_TRUE(result.has_value()) << path << ": still blocked";
+    EXPECT_FALSE(result->FileRead) << path;
+    EXPECT_NE(result->Error.find(path), std::string::npos) << result->Error;
+  }
+  const auto tool = testing::ResultWithin(testing::kHangLimit, [fifo] {
+    std::ostringstream out, err;
+    const int code = RunOrbitCli({"list", "--elements", fifo}, out, err, 2000, LoadElementFileForCli);
+    return std::pair{code, err.str()};
+  });
+  ASSERT_TRUE(tool.has_value()) << "kelvora-orbit list: still blocked";
+  EXPECT_EQ(tool->first, 2);
+  EXPECT_EQ(tool->second, "kelvora-orbit: cannot read " + fifo + ": not a regular file\n");
 }
 
 }  // namespace
