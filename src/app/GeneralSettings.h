@@ -2,11 +2,27 @@
 // The general settings files of the data folder: station, start settings, window
 // position, display options and the priority, program and auxiliary lists.
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace kelvora {
+
+class ConfigFile;
+
+// Ranges of the settings a wild value could do harm with (the station's own ranges
+// are those of StationLimits.h). A value outside is refused like text where a
+// number belongs: the file and line are named and the start-up stops there.
+constexpr int kMaxSerialPortNumber = 255;       // "SatIni.SQF" line 5, 0 = none
+constexpr int kMaxCatPauseMs = 10000;           // line 6: each pause blocks the window
+constexpr double kMaxMinElevation = 90.0;       // line 10, either way
+constexpr int kMaxRotorOffset = 360;            // lines 11 and 12, degrees either way
+constexpr int kMaxMapInterval = 86400;          // "SatStartISS.SQF" line 9, seconds either way
+// A window coordinate from "SatPos.SQF" is clamped to this (the X11 coordinate range);
+// the window is then placed on the screen.
+constexpr int kMaxWindowCoordinate = 32767;
 
 struct TStationSettings {             // "SatIni.SQF" and "ParPort.SQF"
     QString HeightText;               // line 1, metres, in the system's number notation
@@ -54,23 +70,38 @@ struct TWindowPosition {              // "SatPos.SQF" read, "SatPosIss.SQF" writ
     int Carried2 = 0;
 };
 
+// The window's top-left corner from "SatPos.SQF" moved onto the screen area, so that
+// at least a corner of the window can be seen and grabbed.
+QPoint PlaceOnScreen(const TWindowPosition& position, const QRect& screenArea);
+
 inline bool IsOn(char c) { return c == '+'; }
 inline char Switch(bool on) { return on ? '+' : '-'; }
 
-// Readers: a missing file or text where a number belongs throws ConfigError.
+// Readers: a missing file, text where a number belongs or a number outside its range
+// throws ConfigError. Each reads the file of the data folder, or the bytes already in
+// a ConfigFile.
 TStationSettings ReadSatIni(const QString& dataFolder);
+TStationSettings ReadSatIni(ConfigFile& file);
 void ReadParPort(const QString& dataFolder, TStationSettings& station);
+void ReadParPort(ConfigFile& file, TStationSettings& station);
 void ReadSatStart(const QString& dataFolder, TStartSettings& start);
+void ReadSatStart(ConfigFile& file, TStartSettings& start);
 void ReadSatStartIss(const QString& dataFolder, TStartSettings& start);
+void ReadSatStartIss(ConfigFile& file, TStartSettings& start);
 TWindowPosition ReadWindowPosition(const QString& dataFolder);
+TWindowPosition ReadWindowPosition(ConfigFile& file);
 char ReadReportBelowHorizon(const QString& dataFolder);   // "DivOptions.SQF" line 2
+char ReadReportBelowHorizon(ConfigFile& file);
 
 constexpr int MaxPriorityEntries = 50;
 constexpr int MaxProgramEntries = 10;
 constexpr int MaxAuxiliaryEntries = 15;
 QStringList ReadPriorityList(const QString& dataFolder);
+QStringList ReadPriorityList(ConfigFile& file);
 QStringList ReadProgramList(const QString& dataFolder);
+QStringList ReadProgramList(ConfigFile& file);
 QStringList ReadAuxiliaryList(const QString& dataFolder);
+QStringList ReadAuxiliaryList(ConfigFile& file);
 
 // Writers: through a temporary file and a rename. Return false with a reason.
 QStringList StartSettingsLines(const TStartSettings& start);
@@ -80,5 +111,10 @@ bool SaveWindowPosition(const QString& dataFolder, const TWindowPosition& positi
 // "auto" in any case gives the system's zone (local − UTC hours, supplied by the
 // caller); other text is hours with '.' or the system separator; invalid text gives 0.
 double ZoneHoursFromText(const QString& zoneText, double systemZoneHours, QChar systemDecimal);
+// The same, refusing (ConfigError on "SatIni.SQF" line 13) hours no time zone has.
+double StationZoneHours(const QString& zoneText, double systemZoneHours, QChar systemDecimal);
+// The height text of the station in the system's number notation, metres within the
+// station's range; throws ConfigError on "SatIni.SQF" line 1.
+double ConvertStationHeight(const QString& text, QChar decimalSeparator);
 
 }  // namespace kelvora

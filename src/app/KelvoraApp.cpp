@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QScreen>
 #include <QTimer>
 #include <cmath>
 
@@ -102,7 +103,9 @@ void TKelvoraApp::ReReadFirstStartLines() {
 }
 
 TStartupResult TKelvoraApp::FormShow() {
-    main_->move(state_.WindowPosition.Left, state_.WindowPosition.Top);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableVirtualGeometry() : QRect(0, 0, options_.ScreenWidth, options_.ScreenWidth);
+    main_->move(PlaceOnScreen(state_.WindowPosition, area));
     main_->show();
     if (creationFailed_) {
         StopUnattended(2);

@@ -164,6 +164,11 @@ void TKelvoraApp::SyncSelectionToTracking() {
 void TKelvoraApp::ReadGroupList() {
     groups_->ElementMask = state_.Station.ElementFileMask.isEmpty() ? "*.*" : state_.Station.ElementFileMask;
     groups_->ReadGroupList();
+    // The first group is loaded now: without a name there is no group file to read,
+    // and the fault lies in the list, not in a group file called ".ISS".
+    if (groups_->CurrentGroup().isEmpty())
+        throw ConfigError(GroupListFileName, 1,
+                          groups_->Groups().isEmpty() ? QStringLiteral("No group name") : QStringLiteral("The first group has no name"));
 }
 
 void TKelvoraApp::ReadNames() {

@@ -1,5 +1,7 @@
 #include "SatSU.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -136,8 +138,9 @@ void TSatSetup::FillFromSettings() {
 }
 
 void TSatSetup::StepMapInterval(int delta) {
-    // No limit: below 0 the map is simply redrawn in every cycle.
-    app_.Tracking.MapInterval += delta;
+    // Below 0 the map is simply redrawn in every cycle; the bounds are those a file
+    // may hold, so that the value can be stored and read back.
+    app_.Tracking.MapInterval = std::clamp(app_.Tracking.MapInterval + delta, -kMaxMapInterval, kMaxMapInterval);
     app_.Start.MapInterval = app_.Tracking.MapInterval;
     interval_->setText(" " + QString::number(app_.Tracking.MapInterval));
 }

@@ -7,18 +7,6 @@
 
 namespace kelvora {
 
-double ConvertStationHeight(const QString& text, QChar decimalSeparator) {
-    QString dotted = text.trimmed();
-    if (decimalSeparator != '.') {
-        if (dotted.contains('.')) dotted.clear();  // not a number in this notation
-        dotted.replace(decimalSeparator, '.');
-    }
-    double height = 0;
-    if (!ParseDecimal(dotted.toLatin1(), height))
-        throw ConfigError("SatIni.SQF", 1, QStringLiteral("\"%1\" is not a valid floating point value").arg(text));
-    return height;
-}
-
 template <typename F> void StartupSequence::Step(int number, F&& action) {
     step_ = number;
     action();
@@ -27,8 +15,8 @@ template <typename F> void StartupSequence::Step(int number, F&& action) {
 void StartupSequence::ReadStationSettings(double systemZoneHours) {
     TStationSettings station = ReadSatIni(app_.DataFolder);
     app_.DecimalSeparator = QLocale::system().decimalPoint().at(0);
-    app_.Time.ZoneHours = ZoneHoursFromText(station.ZoneText, systemZoneHours, app_.DecimalSeparator);
     const double height = ConvertStationHeight(station.HeightText, app_.DecimalSeparator);
+    app_.Time.ZoneHours = StationZoneHours(station.ZoneText, systemZoneHours, app_.DecimalSeparator);
     hooks_.SetupObserver(station.Latitude, station.Longitude, height);
     if (app_.SecondInstance) station.PortNumber = 0;
     ReadParPort(app_.DataFolder, station);

@@ -44,7 +44,4 @@ private:
     int step_ = 0;
 };
 
-// The height text of the station in the system's number notation; throws ConfigError.
-double ConvertStationHeight(const QString& text, QChar decimalSeparator);
-
 }  // namespace kelvora

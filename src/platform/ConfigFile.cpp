@@ -65,22 +65,41 @@ QByteArray ConfigFile::NextNumberToken() {
             break;
         }
     }
-    if (AtEnd()) return QByteArray();
     tokenLine_ = line_;
+    lastToken_.clear();
+    if (AtEnd()) return QByteArray();
     const qsizetype start = pos_;
     while (pos_ < bytes_.size()) {
         const char c = bytes_[pos_];
         if (c == ' ' || c == '\t' || c == '\r' || c == '\n') break;
         ++pos_;
     }
-    const QByteArray token = bytes_.mid(start, pos_ - start);
+    lastToken_ = bytes_.mid(start, pos_ - start);
     NextLineBytes();  // the rest of the line is skipped
-    return token;
+    return lastToken_;
 }
 
 void ConfigFile::FailNumber(const QByteArray& token, int line) const {
-    throw ConfigError(name_, line,
-                      QStringLiteral("\"%1\" is not a valid number").arg(QString::fromLatin1(token)));
+    throw ConfigError(name_, line, QStringLiteral("\"%1\" is not a valid number").arg(Excerpt(token)));
+}
+
+void ConfigFile::RefuseLastNumber(const QString& reason) const {
+    throw ConfigError(name_, tokenLine_,
+                      QStringLiteral("\"%1\" is not a valid number: %2").arg(Excerpt(lastToken_), reason));
+}
+
+QString Excerpt(const QByteArray& bytes, int maxChars) {
+    static const char hex[] = "0123456789ABCDEF";
+    QString text;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        QString piece;
+        if ((c >= 0x20 && c < 0x7f) || c >= 0xa0) piece = QChar(c);
+        else piece = QStringLiteral("\\x") + QChar(hex[c >> 4]) + QChar(hex[c & 15]);
+        if (text.size() + piece.size() > maxChars) return text + QStringLiteral("...");
+        text += piece;
+    }
+    return text;
 }
 
 int ConfigFile::ReadInt() {

@@ -45,6 +45,9 @@ public:
     // The line number (1-based) the next read starts on.
     int CurrentLine() const { return line_; }
     const QString& DisplayName() const { return name_; }
+    // The number read last parsed but cannot be used: a ConfigError on its line that
+    // quotes it and gives the reason.
+    [[noreturn]] void RefuseLastNumber(const QString& reason) const;
 
 private:
     QByteArray NextLineBytes();
@@ -56,7 +59,13 @@ private:
     qsizetype pos_ = 0;
     int line_ = 1;
     int tokenLine_ = 1;
+    QByteArray lastToken_;
 };
+
+// A short, printable excerpt of bytes for a message: at most maxChars characters,
+// other bytes shown as \xNN, "..." when cut. Messages never carry a NUL or a
+// megabyte of whatever a damaged file holds.
+QString Excerpt(const QByteArray& bytes, int maxChars = 40);
 
 // Strict decimal parsing with '.' as the point: optional sign, digits, optional
 // fraction and exponent. Returns false for anything else ("nan", "1,5", "12abc").

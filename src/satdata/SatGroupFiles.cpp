@@ -10,10 +10,39 @@ namespace kelvora {
 namespace {
 bool IsComment(const QString& line) { return line.startsWith(';'); }
 
+bool HasControlCharacter(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f) return true;
+    return false;
+}
+
+QString Quoted(const QString& text) { return '"' + Excerpt(text.toLatin1()) + '"'; }
+
+// The names of the group list. Every name that is not empty gets the check of a typed
+// name, since it becomes a file name; an empty line keeps its place in the list.
+QStringList GroupNamesOf(const QStringList& lines, bool commentEndsList) {
+    QStringList names;
+    for (int i = 0; i < lines.size() && names.size() < MaxGroups; ++i) {
+        const QString& line = lines[i];
+        if (IsComment(line)) {
+            if (commentEndsList) break;
+            continue;
+        }
+        if (!line.isEmpty() && !IsUsableGroupName(line))
+            throw ConfigError(GroupListFileName, i + 1, Quoted(line) + " cannot be used as a group name");
+        names << line;
+    }
+    return names;
+}
+
 }  // namespace
 
 QStringList ReadTextLines(const QString& path) {
     ConfigFile file = ConfigFile::Open(path);
+    return ReadTextLines(file);
+}
+
+QStringList ReadTextLines(ConfigFile& file) {
     QStringList lines;
     while (!file.AtEnd()) lines << file.ReadText();
     return lines;
@@ -24,25 +53,28 @@ QString GroupFilePath(const QString& dataFolder, const QString& group) {
 }
 
 QStringList ReadGroupNames(const QString& dataFolder) {
-    QStringList names;
-    for (const QString& line : ReadTextLines(DataFilePath(dataFolder, GroupListFileName))) {
-        if (names.size() == MaxGroups || IsComment(line)) break;
-        names << line;
-    }
-    return names;
+    return GroupNamesOf(ReadTextLines(DataFilePath(dataFolder, GroupListFileName)), true);
 }
 
+QStringList ReadGroupNames(ConfigFile& file) { return GroupNamesOf(ReadTextLines(file), true); }
+
 QStringList ReadGroupNamesSkippingComments(const QString& dataFolder) {
-    QStringList names;
-    for (const QString& line : ReadTextLines(DataFilePath(dataFolder, GroupListFileName))) {
-        if (names.size() == MaxGroups) break;
-        if (!IsComment(line)) names << line;
-    }
-    return names;
+    return GroupNamesOf(ReadTextLines(DataFilePath(dataFolder, GroupListFileName)), false);
 }
 
 QStringList ReadSourceLines(const QString& dataFolder) {
-    return ReadTextLines(DataFilePath(dataFolder, SourceListFileName)).mid(0, MaxGroups);
+    ConfigFile file = ConfigFile::Open(DataFilePath(dataFolder, SourceListFileName));
+    return ReadSourceLines(file);
+}
+
+QStringList ReadSourceLines(ConfigFile& file) {
+    const QStringList lines = ReadTextLines(file).mid(0, MaxGroups);
+    // A path holds no control characters: such a line is damage, said as such rather
+    // than as a missing source file of the group.
+    for (int i = 0; i < lines.size(); ++i)
+        if (HasControlCharacter(lines[i]))
+            throw ConfigError(SourceListFileName, i + 1, Quoted(lines[i]) + " cannot be used as a file name");
+    return lines;
 }
 
 QString ResolveSourcePath(const QString& dataFolder, const QString& storedSource) {
@@ -52,6 +84,10 @@ QString ResolveSourcePath(const QString& dataFolder, const QString& storedSource
 
 std::vector<TGroupEntry> ReadGroupFile(const QString& path) {
     ConfigFile file = ConfigFile::Open(path);
+    return ReadGroupFile(file);
+}
+
+std::vector<TGroupEntry> ReadGroupFile(ConfigFile& file) {
     std::vector<TGroupEntry> entries;
     while (!file.AtEnd()) {
         TGroupEntry entry;
@@ -72,14 +108,19 @@ bool WriteGroupFile(const QString& path, const std::vector<TGroupEntry>& entries
     return WriteFileSafely(path, GroupFileBytes(entries), error);
 }
 
+bool IsUsableGroupName(const QString& name) {
+    if (name.isEmpty() || name == "." || name == ".." || name.startsWith(';')) return false;
+    for (const QChar c : name) {
+        if (c == '/' || c == '\\' || c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() > 0xff)
+            return false;
+    }
+    return true;
+}
+
 TGroupNameProblem CheckNewGroupName(const QString& name, const QStringList& groups) {
     if (name.isEmpty()) return TGroupNameProblem::Empty;
     if (groups.contains(name)) return TGroupNameProblem::Duplicate;
-    if (name == "." || name == ".." || name.startsWith(';')) return TGroupNameProblem::Unusable;
-    for (const QChar c : name) {
-        if (c == '/' || c == '\\' || c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() > 0xff)
-            return TGroupNameProblem::Unusable;
-    }
+    if (!IsUsableGroupName(name)) return TGroupNameProblem::Unusable;
     if (groups.size() >= MaxGroups) return TGroupNameProblem::ListFull;
     return TGroupNameProblem::None;
 }

@@ -33,16 +33,23 @@ struct TGroupEntry {
 // Data folder + group + ".ISS".
 QString GroupFilePath(const QString& dataFolder, const QString& group);
 
+class ConfigFile;
+
 // Every line of a text file (CR LF or LF, Latin-1); ConfigError when it is missing.
 QStringList ReadTextLines(const QString& path);
+QStringList ReadTextLines(ConfigFile& file);
 
 // The group names of "ISSFiles8d.SQF": at most 12, ending at the first line that
-// begins with ";" (empty lines count as names).
+// begins with ";" (empty lines count as names). A name that is not empty and fails the
+// check of typed names (IsUsableGroupName) is a ConfigError naming the file and line.
 QStringList ReadGroupNames(const QString& dataFolder);
+QStringList ReadGroupNames(ConfigFile& file);
 // The same list as the sort dialog reads it: ";" lines are skipped, not the end.
 QStringList ReadGroupNamesSkippingComments(const QString& dataFolder);
-// The stored source lines of "ISSSources.SQF", at most 12.
+// The stored source lines of "ISSSources.SQF", at most 12; a line with control
+// characters is a ConfigError naming the file and line.
 QStringList ReadSourceLines(const QString& dataFolder);
+QStringList ReadSourceLines(ConfigFile& file);
 // A stored source whose first 6 characters are "Kepler" lies in the data folder;
 // any other text is a full path. Backslashes mean '/'.
 QString ResolveSourcePath(const QString& dataFolder, const QString& storedSource);
@@ -50,15 +57,17 @@ QString ResolveSourcePath(const QString& dataFolder, const QString& storedSource
 // Every pair of a group file, in file order, empty names included; a missing marker
 // line reads as off. Throws ConfigError when the file is missing.
 std::vector<TGroupEntry> ReadGroupFile(const QString& path);
+std::vector<TGroupEntry> ReadGroupFile(ConfigFile& file);
 // Name line and "+"/"-" line per entry, CR LF.
 QByteArray GroupFileBytes(const std::vector<TGroupEntry>& entries);
 bool WriteGroupFile(const QString& path, const std::vector<TGroupEntry>& entries, QString* error);
 
 // Why a name typed for a new group cannot be used.
 enum class TGroupNameProblem { None, Empty, Duplicate, Unusable, ListFull };
-// Group names become file names and lines of the group list: no folder separators,
-// not "." or "..", no control characters, nothing outside Latin-1, and no leading ";"
-// (which would end the list).
+// Group names become file names and lines of the group list: not empty, no folder
+// separators, not "." or "..", no control characters, nothing outside Latin-1, and no
+// leading ";" (which would end the list).
+bool IsUsableGroupName(const QString& name);
 TGroupNameProblem CheckNewGroupName(const QString& name, const QStringList& groups);
 QString GroupNameProblemText(TGroupNameProblem problem, const QString& name);
 
