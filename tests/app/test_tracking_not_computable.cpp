@@ -79,7 +79,8 @@ TEST(NotComputable, ActiveSetThatCannotBeComputedShowsNoNumbersNoLetterAndNothin
         k.clock.Advance(1000);
         app.Timer1Timer();
 
-        const QString line = app.MainWindow()->findChild<TTextLineBox*>("lstAusGabe")->Text();
+        const TTextLineBox* dataLine = app.MainWindow()->findChild<TTextLineBox*>("lstAusGabe");
+        const QString line = dataLine->Text();
         EXPECT_EQ(app.State().Tracking.ActiveComputable, c.computable);
         EXPECT_EQ(line.contains(QRegularExpression("[0-9]")), c.computable) << line.toStdString();
         EXPECT_EQ(app.MainWindow()->SatNameText(), " A: ISS");
@@ -89,6 +90,7 @@ TEST(NotComputable, ActiveSetThatCannotBeComputedShowsNoNumbersNoLetterAndNothin
         }
         EXPECT_TRUE(line.trimmed().startsWith("-----")) << line.toStdString();
         EXPECT_FALSE(LetterStyle(app, 0).contains("255"));
+        EXPECT_EQ(dataLine->TextBackground(), QColor(192, 192, 192));  // as below the horizon
         EXPECT_EQ(LitPixelsAwayFromStation(app.Map()), 0);
         EXPECT_EQ(app.Map().SatellitePoint().toPoint(), app.Map().StationPixel());
 
