@@ -132,6 +132,7 @@ void ReadSatStartIss(ConfigFile& f, TStartSettings& start) {
     start.ArrowsOnStart = f.ReadChar();
     f.ReadChar();                                   // 14: copy of "SatStart.SQF" line 14
     start.MapSet = f.ReadChar();
+    start.StaleElementDays = StaleElementDaysOf(f.ReadText());   // 16: missing in older files
 }
 
 TWindowPosition ReadWindowPosition(const QString& dataFolder) {
@@ -192,10 +193,14 @@ QStringList ReadAuxiliaryList(ConfigFile& f) { return ListLines(f, false, MaxAux
 
 QStringList StartSettingsLines(const TStartSettings& s) {
     auto c = [](char ch) { return QString(QLatin1Char(ch)); };
-    return {c(s.RotorOnStart),    c(s.CatOnStart),      c(s.AutoChangeStart), c(s.RotorServerOption),
+    QStringList lines{c(s.RotorOnStart),    c(s.CatOnStart),      c(s.AutoChangeStart), c(s.RotorServerOption),
             c(s.WindowSizeOption), c(s.MultiSatStart),  c(s.MapCentreSwitch), c(s.MapCentreChoice),
             QString::number(s.MapInterval), c(s.ZoomStart), c(s.RadioServerOption), c(s.SunOnStart),
             c(s.ArrowsOnStart),   c(s.TimeScaleSwitch), c(s.MapSet)};
+    // Line 16 only when it differs from its default, so that the file stays as the
+    // companion setup and older versions write it.
+    if (s.StaleElementDays != DefaultStaleElementDays) lines << QString::number(s.StaleElementDays);
+    return lines;
 }
 
 bool StoreStartSettings(const QString& dataFolder, const TStartSettings& start, QString* error) {

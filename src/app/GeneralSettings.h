@@ -2,6 +2,8 @@
 // The general settings files of the data folder: station, start settings, window
 // position, display options and the priority, program and auxiliary lists.
 
+#include "ElementAge.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -61,6 +63,7 @@ struct TStartSettings {
     char SunOnStart = '-';            // 12
     char ArrowsOnStart = '-';         // 13
     char MapSet = '-';                // 15: '+' Blue-M., '-' Political
+    int StaleElementDays = DefaultStaleElementDays;  // 16: elements older than this many days are warned of
 };
 
 struct TWindowPosition {              // "SatPos.SQF" read, "SatPosIss.SQF" written

@@ -2,6 +2,7 @@
 
 #include "AusgabeU.h"
 #include "ConfigFile.h"
+#include "InsideEarth.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "StartSettingsApply.h"
@@ -138,6 +139,7 @@ void TKelvoraApp::Timer1Timer() {
     SyncSelectionToTracking();
     const TDateTimeTexts texts = cycle_.Tick(DateTimeToDays(clock_.LocalNow()));
     main_->DrawDateTime(texts.Date, texts.Time);
+    if (staleCheckPending_) WarnOfStaleElements();
     ++tickCount_;
     if (options_.QuitAfterTicks >= 0 && tickCount_ >= options_.QuitAfterTicks) menBeendenClick();
 }
@@ -222,7 +224,8 @@ void TKelvoraApp::TimeScaleApplied() { orbit_.SetClockOffset(state_.Time.ClockOf
 void TKelvoraApp::SelectSatellite(int set) { orbit_.SelectSatellite(set); }
 
 double TKelvoraApp::PropagateAndLook(double julianDate, double dayCount) {
-    kelvora::PropagateAndLook(orbit_, site_, track_, julianDate, dayCount);
+    const bool valid = kelvora::PropagateAndLook(orbit_, site_, track_, julianDate, dayCount);
+    computable_ = valid && !InsideEarth(track_.Position);
     return track_.Elevation;
 }
 

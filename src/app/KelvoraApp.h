@@ -98,6 +98,7 @@ public:
     // ITrackingHooks: the orbit computation and the window-side effects of the cycle.
     void SelectSatellite(int set) override;
     double PropagateAndLook(double julianDate, double dayCount) override;
+    bool Computable() override { return computable_; }
     void SubSatellitePoint() override;
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
@@ -140,6 +141,9 @@ private:
     void WireSelectionHooks();
     void WireGroupHooks();
     TElementLoadResult LoadElementsFrom(const QString& path);
+    // Once after each element-file load, at the first tick: elements of the active
+    // satellite older than the start setting are warned of.
+    void WarnOfStaleElements();
     // The tracking cycle follows the selection: letters, set numbers, active set.
     void SyncSelectionToTracking();
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
@@ -157,6 +161,9 @@ private:
     TOrbitModel orbit_;
     TObserverSite site_;
     TTrackState track_;
+    bool computable_ = true;             // the set last propagated, see Computable()
+    bool staleCheckPending_ = false;     // an element file was loaded since the last tick
+    QString loadedElementFile_;
     TElementCatalog catalog_;
     TNamesList names_;
     TNamingOptions naming_;

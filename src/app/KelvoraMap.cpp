@@ -93,6 +93,10 @@ void TKelvoraApp::ShowDarkMap() {
 }
 
 void TKelvoraApp::MapPointAndComposeMap() {
+    if (!state_.Tracking.ActiveComputable) {
+        map_.ComposeMapWithoutSatellite();
+        return;
+    }
     map_.ComposeMap({track_.SubLatitude, track_.SubLongitude, track_.GeocentricRadius, track_.Elevation});
 }
 
@@ -102,6 +106,10 @@ void TKelvoraApp::ComputeSunNow() {
 }
 
 void TKelvoraApp::ShowIllumination() {
+    if (!state_.Tracking.ActiveComputable) {
+        main_->ClearIllumination();
+        return;
+    }
     const TIllumination ill =
         kelvora::ShowIllumination(sun_, track_.SubLatitude, track_.SubLongitude, track_.GeocentricRadius);
     main_->ShowIllumination(QString::fromStdString(ill.Text), ColourOf(ill.LabelColour), ColourOf(ill.TextColour));
@@ -123,6 +131,11 @@ void TKelvoraApp::UpdatePassOfActive() {
 }
 
 void TKelvoraApp::ShowDataLine() {
+    if (!state_.Tracking.ActiveComputable) {
+        // No numbers and no pass times from a position the model could not give.
+        main_->DrawDataLine(QString::fromLatin1(NotComputableLineText(state_.Layout.LayoutSize).c_str()), false);
+        return;
+    }
     UpdatePassOfActive();
     const int set = state_.Tracking.ActiveSet;
     const bool hasSquint = static_cast<size_t>(set) < squintSlots_.size() &&
@@ -135,6 +148,7 @@ void TKelvoraApp::ShowDataLine() {
 }
 
 void TKelvoraApp::DrawDirectionArrow() {
+    if (!state_.Tracking.ActiveComputable) return;
     TOverlayContext context = OverlayContext();
     kelvora::DrawDirectionArrow(context, map_.SatellitePoint());
 }

@@ -7,6 +7,7 @@
 #include "ConfigFile.h"
 #include "DataFolder.h"
 #include "DelGroupU.h"
+#include "ElementAge.h"
 #include "KelvoraApp.h"
 #include "SatFileU.h"
 #include "SatGroups.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -142,6 +144,8 @@ void TKelvoraApp::WireGroupHooks() {
 
 TElementLoadResult TKelvoraApp::LoadElementsFrom(const QString& path) {
     TElementLoadResult result = LoadElementFile(LocalPath(path), naming_, names_, orbit_, catalog_);
+    loadedElementFile_ = path;
+    staleCheckPending_ = result.FileRead;
     squintSlots_.assign(static_cast<size_t>(catalog_.Count()) + 1, TSquintSlot{});
     state_.Tracking.SizeForCatalog(catalog_.Count());
     // Sets whose elements cannot be computed are left out of the lists; say so once
@@ -149,6 +153,22 @@ TElementLoadResult TKelvoraApp::LoadElementsFrom(const QString& path) {
     const std::string rejected = RejectedSetsMessage(result);
     if (!rejected.empty()) prompt_.Message(QString::fromLatin1(rejected.c_str()).trimmed(), IOperatorPrompt::Icon::Warning);
     return result;
+}
+
+void TKelvoraApp::WarnOfStaleElements() {
+    staleCheckPending_ = false;
+    const int set = state_.Tracking.ActiveSet;
+    if (!TOrbitModel::IsValidSlot(set) || set > catalog_.Count()) return;
+    const double age =
+        ElementAgeDays(orbit_.Slot(set).JulianEpoch, state_.Time.JulianDate - state_.Time.ClockOffset);
+    if (!ElementsStale(age, state_.Start.StaleElementDays)) return;
+    // The box is modal: the main timer would otherwise tick on behind it.
+    QTimer* timer = main_->Timer1();
+    const bool ticking = timer->isActive();
+    timer->stop();
+    prompt_.Message(StaleElementsWarning(CatalogName(catalog_, set), QFileInfo(loadedElementFile_).fileName(), age),
+                    IOperatorPrompt::Icon::Warning);
+    if (ticking && !ended_) timer->start();
 }
 
 void TKelvoraApp::SyncSelectionToTracking() {

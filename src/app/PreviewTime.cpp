@@ -95,10 +95,13 @@ void ShowSnapshot(TTrackingState& state, const TTimeScales& time, ITrackingHooks
     hooks.SelectSatellite(state.ActiveSet);
     if (extra.DrawDateTime) extra.DrawDateTime(FormatShownTime(time.ShownTime, time.TimeScaleLetter));
     hooks.PropagateAndLook(time.JulianDate, time.DayCount);
+    state.ActiveComputable = hooks.Computable();
     hooks.SubSatellitePoint();
-    hooks.UpdateDoppler();
+    if (state.ActiveComputable) hooks.UpdateDoppler();
     // No warm-up wait here, and nothing for the data server, the radio or the rotor.
-    if (hooks.HasFrequencyEntry()) {
+    if (hooks.HasFrequencyEntry() && !state.ActiveComputable) {
+        hooks.BlankDopplerText();
+    } else if (hooks.HasFrequencyEntry()) {
         hooks.BuildDopplerText();
         if (std::fabs(hooks.RangeRate()) > 0.001) hooks.DrawDopplerText();
     }

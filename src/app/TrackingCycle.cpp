@@ -91,7 +91,9 @@ void TrackingCycle::ComputeSatellite(int letter, int set) {
     const int before = known && state_.LastElevation[static_cast<size_t>(set)] > 0 ? 1 : -1;
     state_.LetterColour[k] = TLetterColour::Silver;
     int now = -1;
-    const double elevation = hooks_.PropagateAndLook(time_.JulianDate, time_.DayCount);
+    double elevation = hooks_.PropagateAndLook(time_.JulianDate, time_.DayCount);
+    const bool computable = hooks_.Computable();
+    if (!computable) elevation = NotComputableElevation;
     if (elevation > 0) {
         state_.LetterColour[k] = TLetterColour::White;
         now = 1;
@@ -99,7 +101,10 @@ void TrackingCycle::ComputeSatellite(int letter, int set) {
     // 0 exactly when the satellite rose or set in this cycle.
     state_.LetterRepaintMark[k] = state_.ForceLetterColours ? 0 : before + now;
     if (known) state_.LastElevation[static_cast<size_t>(set)] = elevation;
-    if (set == state_.ActiveSet) ActiveSatelliteWork(elevation);
+    if (set == state_.ActiveSet) {
+        state_.ActiveComputable = computable;
+        ActiveSatelliteWork(elevation);
+    }
 }
 
 void TrackingCycle::ActiveSatelliteWork(double elevation) {
@@ -117,13 +122,14 @@ void TrackingCycle::ActiveSatelliteWork(double elevation) {
     if (state_.SunOn) hooks_.ShowIllumination();
     if (state_.MapRedrawCounter > state_.MapInterval) state_.MapRedrawCounter = 0;
 
-    hooks_.UpdateDoppler();
+    // A satellite that cannot be computed has no range rate to tune or publish.
+    if (state_.ActiveComputable) hooks_.UpdateDoppler();
     hooks_.ComputeSquint();
     hooks_.ShowDataLine();
     if (mapRedrawnThisCycle_ && state_.ArrowsOn) hooks_.DrawDirectionArrow();
 
     if (!hooks_.HasFrequencyEntry()) return;
-    if (!state_.WarmUp2) {
+    if (!state_.WarmUp2 || !state_.ActiveComputable) {
         hooks_.BlankDopplerText();
         return;
     }

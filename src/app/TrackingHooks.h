@@ -14,12 +14,17 @@ public:
     virtual void SelectSatellite(int /*set*/) {}
     // Computes the current set for the cycle's instant; returns its elevation in degrees.
     virtual double PropagateAndLook(double /*julianDate*/, double /*dayCount*/) { return -90.0; }
+    // Whether the set just propagated could be computed at that instant (the model
+    // gave a position on or above the earth's surface).
+    virtual bool Computable() { return true; }
 
     // Active satellite only.
     virtual void SubSatellitePoint() {}
     virtual void MapPointAndComposeMap() {}
     virtual void ComputeSunNow() {}
     virtual void ShowIllumination() {}
+    // The Doppler work and everything after it that uses the range rate (frequency
+    // text, data server, CAT) run only for an active satellite that is computable.
     virtual void UpdateDoppler() {}
     virtual void ComputeSquint() {}
     virtual void ShowDataLine() {}

@@ -68,22 +68,43 @@ TDataLineValues DataLineValuesOf(const TTrackState& track, bool hasSquint, const
 
 bool NarrowLayout(int layoutSize) { return layoutSize <= 2; }
 
-std::string DataLineText(const TDataLineValues& v, int layoutSize, char sep) {
-    const TField fields[] = {
-        {FormatPattern(v.Elevation, "##0.0", sep), 11, 7},
-        {FormatPattern(v.MA, "##0.0", sep), 17, 8},
-        {FormatPattern(v.Height, "####0", sep), 23, 7},
-        {FormatPattern(v.Range, "####0", sep), 29, 7},
-        {FormatPattern(v.SubLongitude, "##0", sep), 33, 5},
-        {FormatPattern(v.SubLatitude, "##0", sep), 38, 5},
-        {FormatPattern(v.OrbitNumber, "####0", sep), 44, 8},
-        {v.HasSquint ? FormatPattern(v.Squint, "##0", sep) : std::string("--"), 48, 6},
-    };
-    const std::string azimuth = FormatPattern(v.Azimuth, "##0.0", sep);
-    const size_t count = sizeof fields / sizeof fields[0];
-    const std::string line = NarrowLayout(layoutSize) ? NarrowLine(azimuth, fields, count, v.PassTimes)
-                                                      : WideLine(azimuth, fields, count, v.PassTimes);
+namespace {
+
+// The texts after the azimuth: elevation, MA, height, range, longitude, latitude,
+// orbit number, squint.
+constexpr size_t kFieldCount = 8;
+
+std::string AssembledLine(const std::string& azimuth, const std::string (&texts)[kFieldCount], const std::string& pass,
+                          int layoutSize) {
+    static constexpr size_t narrowEnds[kFieldCount] = {11, 17, 23, 29, 33, 38, 44, 48};
+    static constexpr size_t wideWidths[kFieldCount] = {7, 8, 7, 7, 5, 5, 8, 6};
+    TField fields[kFieldCount];
+    for (size_t i = 0; i < kFieldCount; ++i) fields[i] = {texts[i], narrowEnds[i], wideWidths[i]};
+    const std::string line = NarrowLayout(layoutSize) ? NarrowLine(azimuth, fields, kFieldCount, pass)
+                                                      : WideLine(azimuth, fields, kFieldCount, pass);
     return line + std::string(30, ' ');
+}
+}  // namespace
+
+std::string DataLineText(const TDataLineValues& v, int layoutSize, char sep) {
+    const std::string texts[kFieldCount] = {
+        FormatPattern(v.Elevation, "##0.0", sep),
+        FormatPattern(v.MA, "##0.0", sep),
+        FormatPattern(v.Height, "####0", sep),
+        FormatPattern(v.Range, "####0", sep),
+        FormatPattern(v.SubLongitude, "##0", sep),
+        FormatPattern(v.SubLatitude, "##0", sep),
+        FormatPattern(v.OrbitNumber, "####0", sep),
+        v.HasSquint ? FormatPattern(v.Squint, "##0", sep) : std::string("--"),
+    };
+    return AssembledLine(FormatPattern(v.Azimuth, "##0.0", sep), texts, v.PassTimes, layoutSize);
+}
+
+std::string NotComputableLineText(int layoutSize) {
+    // Dashes as wide as the usual numbers, so that the columns stay under the heading.
+    const std::string texts[kFieldCount] = {"-----", "-----", "-----", "-----", "---", "---", "-----", "--"};
+    const std::string pass = std::string("-----") + (NarrowLayout(layoutSize) ? " " : "  ") + "-----";
+    return AssembledLine("-----", texts, pass, layoutSize);
 }
 
 std::string DataHeadingText(int layoutSize) {

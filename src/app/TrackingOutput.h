@@ -31,6 +31,9 @@ bool NarrowLayout(int layoutSize);
 // WriteDataLine's text: each field ends in its column (narrow) or is right-aligned
 // in its width (wide); a field longer than its room pushes the rest right.
 std::string DataLineText(const TDataLineValues& values, int layoutSize, char decimalSeparator);
+// The data line of a satellite that cannot be computed at the shown instant: dashes
+// in every field, in the columns of the numbers they stand for.
+std::string NotComputableLineText(int layoutSize);
 // White above the horizon, silver below.
 inline bool DataLineOnWhite(double elevation) { return elevation > 0; }
 

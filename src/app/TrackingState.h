@@ -13,6 +13,10 @@ enum class TLetterColour { Silver, White };
 
 constexpr int LetterCount = 12;   // letters A to L
 
+// The elevation the cycle keeps for a satellite that cannot be computed: far below
+// the horizon, so that neither its letter nor the automatic change takes it as up.
+constexpr double NotComputableElevation = -90.0;
+
 struct TTrackingState {
     TTimeMode TimeMode = TTimeMode::RealTime;
     int ActiveSet = 0;
@@ -28,6 +32,11 @@ struct TTrackingState {
     bool SatChanged = false;
     char AfterLos = '-';
     double ActivePreviousElevation = -96;     // elevation of the active satellite one cycle ago
+    // The active satellite could be computed at the shown instant: the model gave a
+    // position on or above the earth's surface. While false its look values, range
+    // rate, sub-point and height mean nothing: the display shows it as not computable
+    // and nothing may tune, point or publish from it.
+    bool ActiveComputable = true;
     double MinElevation = 0;
     std::vector<int> AutoCandidates;
     std::array<TLetterColour, LetterCount> LetterColour{};

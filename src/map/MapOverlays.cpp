@@ -14,6 +14,8 @@ std::optional<QPointF> PropagateToMapPoint(TOverlayContext& context, double offs
     if (!PropagateAndLook(context.Model, context.Site, context.Track, jd, dayCount))
         return std::nullopt;
     SubSatellitePoint(context.Track, jd, context.Model.ClockOffset());
+    // Elements far from their epoch can put a low satellite below the ground.
+    if (!(context.Track.Height >= 0.0)) return std::nullopt;
     const QPointF point =
         context.Map.MapPoint(context.Track.SubLatitude, context.Track.SubLongitude);
     if (!std::isfinite(point.x()) || !std::isfinite(point.y())) return std::nullopt;

@@ -39,7 +39,8 @@ struct TOverlayContext {
 
 // Propagates the model's working satellite to the cycle's instant plus
 // offsetDays and gives its sub-satellite point on the map; leaves the result in
-// the track state. Nothing when the set cannot be propagated.
+// the track state. Nothing when the set cannot be propagated or the position
+// lies below the earth's surface.
 std::optional<QPointF> PropagateToMapPoint(TOverlayContext& context, double offsetDays);
 
 // Nearest pixel, halves to even.

@@ -113,6 +113,13 @@ void TWorldMap::ComposeMap(const TMapSatellite& satellite) {
     DrawCross(canvas_, sat, kSatelliteArm, MarkerColour(canvas_, sat, kMapWhite));
 }
 
+void TWorldMap::ComposeMapWithoutSatellite() {
+    const TMapGeometry& g = geometry_;
+    satellite_ = QPointF(station_);
+    for (int y = 0; y < g.H; ++y) CopyRow(night_, y, canvas_, y);
+    DrawCross(canvas_, station_, g.Zoom2 ? kStationArmZoom2 : kStationArmZoom1, kMapSilver);
+}
+
 void TWorldMap::ShowMapView(TMapCentre centre) {
     const TMapGeometry& g = geometry_;
     const QPoint sat = MapPixel(g, satellite_);

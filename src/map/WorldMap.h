@@ -56,6 +56,10 @@ public:
     // Canvas = day map inside the satellite's footprint, night map outside, then
     // the station cross and the satellite cross. Sets the satellite point.
     void ComposeMap(const TMapSatellite& satellite);
+    // For an active satellite that cannot be computed: the night map with the
+    // station cross and no footprint or satellite cross. The satellite point goes
+    // to the station, so that views centred on the satellite show the station.
+    void ComposeMapWithoutSatellite();
 
     // The active satellite's map point that ShowMapView centres on; overlays that
     // propagate other instants put it back with SetSatellitePoint.

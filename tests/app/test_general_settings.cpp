@@ -80,6 +80,33 @@ TEST(GeneralSettings, ListFilesKeepOrderSkipCommentsAndStopAtTheirLimits) {
     EXPECT_THROW(ReadAuxiliaryList(data.Folder()), ConfigError);
 }
 
+TEST(GeneralSettings, StaleElementDaysFromLine16AndBack) {
+    struct Case { const char* line16; int days; };  // null: the file ends after line 15
+    const Case cases[] = {{nullptr, 30}, {"", 30}, {"0", 30}, {"-5", 30}, {"2.5", 30},
+                          {"soon", 30},  {"45", 45}, {" 7 ", 7}};
+    for (const Case& c : cases) {
+        KitFolderCopy data;
+        QByteArray start = data.Read("SatStartISS.SQF");
+        ASSERT_EQ(start.count("\r\n"), 15);
+        if (c.line16) start += QByteArray(c.line16) + "\r\n";
+        data.Write("SatStartISS.SQF", start);
+        TStartSettings s;
+        ReadSatStartIss(data.Folder(), s);
+        EXPECT_EQ(s.StaleElementDays, c.days) << (c.line16 ? c.line16 : "missing");
+    }
+    // Store keeps a chosen value as line 16, after the fifteen lines as they were.
+    KitFolderCopy data;
+    TStartSettings s;
+    ReadSatStartIss(data.Folder(), s);
+    const QStringList fifteen = StartSettingsLines(s);
+    s.StaleElementDays = 60;
+    ASSERT_TRUE(StoreStartSettings(data.Folder(), s, nullptr));
+    EXPECT_EQ(data.Lines("SatStartISS.SQF"), QStringList(fifteen) << "60");
+    TStartSettings back;
+    ReadSatStartIss(data.Folder(), back);
+    EXPECT_EQ(back.StaleElementDays, 60);
+}
+
 TEST(GeneralSettings, StoreWritesFifteenLinesMirroringTheCompanionSwitches) {
     KitFolderCopy data;
     TStartSettings s;

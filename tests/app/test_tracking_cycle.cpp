@@ -11,6 +11,7 @@ namespace {
 // Satellites whose elevations the test sets; records what the cycle asked for.
 struct RecordingHooks : ITrackingHooks {
     std::map<int, double> Elevation;
+    std::map<int, bool> NotComputable;   // sets the model cannot give a position above ground for
     int Current = 0;
     bool FrequencyEntry = false;
     std::vector<std::string> Calls;
@@ -18,6 +19,10 @@ struct RecordingHooks : ITrackingHooks {
 
     void SelectSatellite(int set) override { Current = set; }
     double PropagateAndLook(double, double) override { return Elevation[Current]; }
+    bool Computable() override { return !NotComputable[Current]; }
+    void UpdateDoppler() override { Calls.push_back("doppler"); }
+    void CycleUpdate() override { Calls.push_back("cat"); }
+    double DownlinkShift() override { return 1.5; }
     void MapPointAndComposeMap() override { Calls.push_back("map"); }
     void DrawOtherSatellites() override { Calls.push_back("show"); }
     bool HasFrequencyEntry() override { return FrequencyEntry; }
@@ -131,6 +136,41 @@ TEST_F(CycleFixture, LettersRepaintedOnlyWhenASatelliteRisesOrSets) {
     EXPECT_EQ(hooks.Painted.at(1), TLetterColour::White);
     EXPECT_FALSE(state.ForceLetterColours);
     EXPECT_DOUBLE_EQ(state.LastElevation[2], 0.5);
+}
+
+TEST_F(CycleFixture, SatelliteThatCannotBeComputedCountsAsFarBelowAndFeedsNoRadio) {
+    // Set 1 (active) and set 2 report high elevations from positions the model
+    // could not give; set 3 is fine.
+    state.SelectedSets = {1, 2, 3};
+    state.ActiveSet = 1;
+    state.CatOn = true;
+    state.AutoChange = true;
+    state.MinElevation = -5;
+    state.AutoCandidates = {2, 1};
+    hooks.FrequencyEntry = true;
+    hooks.Elevation = {{1, 30}, {2, 40}, {3, 10}};
+    hooks.NotComputable = {{1, true}, {2, true}};
+    cycle.StartTracking(3);
+    state.ForceLetterColours = true;
+    Tick();
+    Tick();  // past the warm-up: a computable satellite would now reach the radio
+    EXPECT_FALSE(state.ActiveComputable);
+    EXPECT_EQ(hooks.Painted.at(0), TLetterColour::Silver);
+    EXPECT_EQ(hooks.Painted.at(1), TLetterColour::Silver);
+    EXPECT_EQ(hooks.Painted.at(2), TLetterColour::White);
+    EXPECT_DOUBLE_EQ(state.LastElevation[1], NotComputableElevation);
+    EXPECT_DOUBLE_EQ(state.LastElevation[2], NotComputableElevation);
+    EXPECT_EQ(hooks.Count("doppler"), 0);
+    EXPECT_EQ(hooks.Count("server"), 0);
+    EXPECT_EQ(hooks.Count("cat"), 0);
+    EXPECT_EQ(hooks.Count("blank"), 2);   // no stale Doppler text stays up
+    EXPECT_EQ(hooks.Count("adopt"), 0);   // the priority change does not pick set 2
+
+    hooks.NotComputable[1] = false;       // computable again: the radio work resumes
+    Tick();
+    EXPECT_TRUE(state.ActiveComputable);
+    EXPECT_EQ(hooks.Count("doppler"), 1);
+    EXPECT_EQ(hooks.Count("cat"), 1);
 }
 
 TEST_F(CycleFixture, AfterLosSetWhenTheActiveSatelliteSets) {

@@ -85,6 +85,15 @@ TEST(DataLine, LongFieldsPushTheRestRightAndNothingIsCut) {
     EXPECT_EQ(wide.substr(0, 37), " 305.3    -2.7   128.0 1234567 123456");
 }
 
+TEST(DataLine, NotComputableShowsDashesInTheColumnsOfTheNumbers) {
+    // Each run of dashes ends where its number would (narrow) or fills its width (wide).
+    const std::string narrow = "----- ----- ----- ----- ----- ---  --- -----  -- ----- -----";
+    EXPECT_EQ(NotComputableLineText(1), narrow + std::string(45 - 11 + 30, ' '));
+    const std::string wide =
+        " ----- " "  -----" "   -----" "  -----" "  -----" "  ---" "  ---" "   -----" "    --" "  -----  -----";
+    EXPECT_EQ(NotComputableLineText(5), wide + std::string(30, ' '));
+}
+
 TEST(DataLine, HeadingsOfBothForms) {
     EXPECT_EQ(DataHeadingText(2), " Azm   Elev   MA Height Range  L SSP B Orbit  Squ Aos   Los  ");
     EXPECT_EQ(DataHeadingText(4), "Azimuth Elevation  MA  Height  Range   L SSP B   Orbit  Squint Aos   Los  ");

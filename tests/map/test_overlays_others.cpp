@@ -81,6 +81,21 @@ TEST_F(OtherSatellitesTest, DrawsMarkedOthersWithPassesAndRestoresTheActive) {
     EXPECT_EQ(track.SubLatitude, before.SubLatitude);
 }
 
+TEST_F(OtherSatellitesTest, OtherSatelliteBelowTheGroundIsNotDrawn) {
+    // The ISS elements dated three years back: the model puts it about 128 km
+    // below the ground on the cursor's day.
+    TTwoLineRecord& record = model.TwoLineRecord(iss);
+    record.Line1.replace(18, 5, "21043");
+    model.ConvertTwoLine(static_cast<int>(names.size()));
+    TOverlayContext context = Context(so50, test::kFeb12);
+    const QImage before = map.Canvas().copy();
+    TOtherSatellites others = Others(false);
+    others.Satellites = {{iss, "ISS", true}};
+    DrawOtherSatellites(context, others);
+    EXPECT_EQ(map.Canvas(), before);
+    EXPECT_EQ(passes[iss].PassTimeText, "");
+}
+
 TEST(SatelliteLabel, NearTheRightEdgeEndsAtColumnWMinusOne) {
     QImage canvas(960, 480, QImage::Format_RGB32);
     canvas.fill(Qt::black);
