@@ -16,9 +16,6 @@ int DaysInMonth(int year, int month) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
-
-constexpr double kFirstShownTime = -657434;   // 0100-01-01
-constexpr double kLastShownTime = 2958466;    // 10000-01-01
 }  // namespace
 
 TPreviewStart PreviewStartOf(double shownTime) {
@@ -80,7 +77,7 @@ double MaAdvanceDays(double target, double maNow, double revsPerDay) {
 }
 
 bool ShownTimeInRange(double shownTime) {
-    return std::isfinite(shownTime) && shownTime >= kFirstShownTime && shownTime < kLastShownTime;
+    return IsCalendarShownTime(shownTime);
 }
 
 void SetPreviewDayCount(TTimeScales& time, double dayCount) {
