@@ -23,6 +23,12 @@ QList<QByteArray> SplitLines(const QByteArray& bytes) {
     return lines;
 }
 
+// A file that a failed write of an earlier version left empty counts as missing.
+bool MissingOrEmpty(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && info.size() == 0);
+}
+
 QString Number(double value) { return QString::number(value, 'f', 6).remove(QRegularExpression("0+$")).remove(QRegularExpression("\\.$")); }
 
 bool CopyKitFiles(const QString& kitFolder, const QString& dataFolder, QString* error) {
@@ -32,7 +38,7 @@ bool CopyKitFiles(const QString& kitFolder, const QString& dataFolder, QString* 
         const QString relative = QDir(kitFolder).relativeFilePath(source);
         if (relative == kStationFile || QFileInfo(source).fileName() == ".keep") continue;
         const QString target = dataFolder + relative;
-        if (QFileInfo::exists(target)) continue;
+        if (!MissingOrEmpty(target)) continue;
         if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
             if (error) *error = QStringLiteral("Cannot create the folder %1").arg(QFileInfo(target).absolutePath());
             return false;
@@ -48,7 +54,7 @@ bool CopyKitFiles(const QString& kitFolder, const QString& dataFolder, QString* 
 }  // namespace
 
 bool NeedsFirstRunKit(const QString& dataFolder) {
-    return !QFileInfo::exists(DataFilePath(dataFolder, kStationFile));
+    return MissingOrEmpty(DataFilePath(dataFolder, kStationFile));
 }
 
 QString LocateKitFolder(const QString& programFolder) {

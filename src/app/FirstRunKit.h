@@ -7,15 +7,17 @@
 
 namespace kelvora {
 
-// True when the data folder has no "SatIni.SQF" yet.
+// True when the data folder has no "SatIni.SQF" yet, or an empty one: the kit was
+// never installed, or its installation was cut short.
 bool NeedsFirstRunKit(const QString& dataFolder);
 
 // The kit folder next to the program (build tree) or in <prefix>/share/kelvoraiss/.
 QString LocateKitFolder(const QString& programFolder);
 
-// Creates the data folder, copies every kit file that is not there yet (an operator's
-// file is never overwritten), asks for the station and writes "SatIni.SQF" last, so an
-// interrupted first run simply runs again. Returns false with a reason.
+// Creates the data folder, copies every kit file that is not there yet or is empty (an
+// operator's file with content is never overwritten), asks for the station and writes
+// "SatIni.SQF" last, so an interrupted first run is completed by the next start.
+// Returns false with a reason.
 bool InstallFirstRunKit(const QString& kitFolder, const QString& dataFolder, IOperatorPrompt& prompt,
                         QString* error);
 

@@ -109,7 +109,7 @@ TStartupResult TKelvoraApp::FormShow() {
     main_->move(PlaceOnScreen(state_.WindowPosition, area));
     main_->show();
     if (creationFailed_) {
-        StopUnattended(2);
+        StopUnattended(ExitStartupError);
         return {};
     }
     return RunStartupSequence();
@@ -126,7 +126,7 @@ TStartupResult TKelvoraApp::RunStartupSequence() {
         else Timer1Timer();
     } else {
         // Nothing would ever tick: an unattended run ends here.
-        StopUnattended(2);
+        StopUnattended(ExitStartupError);
     }
     return result;
 }
@@ -160,10 +160,13 @@ void TKelvoraApp::menBeendenClick() {
     position.Top = main_->y();
     position.Left = main_->x();
     QString error;
-    if (!SaveWindowPosition(state_.DataFolder, position, &error))
-        prompt_.Message(error, IOperatorPrompt::Icon::Error);
+    int exitCode = exitCode_;
+    if (!SaveWindowPosition(state_.DataFolder, position, &error)) {
+        prompt_.Message("The window position was not saved:\n" + error, IOperatorPrompt::Icon::Error);
+        exitCode = ExitSaveFailed;
+    }
     ShutdownRadioAndServers();
-    End(exitCode_);
+    End(exitCode);
 }
 
 bool TKelvoraApp::FormCloseQuery() {

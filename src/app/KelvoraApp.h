@@ -5,6 +5,7 @@
 
 #include "AppState.h"
 #include "Clock.h"
+#include "ExitCodes.h"
 #include "OperatorPrompt.h"
 #include "ElementCatalog.h"
 #include "ElementFileLoader.h"

@@ -12,6 +12,7 @@ namespace kelvora {
 struct TInstanceGuardResult {
     bool Run = false;
     bool SecondInstance = false;
+    bool LockFailed = false;  // the lock files could not be made: a start-up error
 };
 
 class NoDoppel {
@@ -22,6 +23,8 @@ public:
     TInstanceGuardResult Check(IOperatorPrompt& prompt);
 
 private:
+    TInstanceGuardResult LockFailure(IOperatorPrompt& prompt, const QString& reason);
+
     QString lockFolder_;
     std::unique_ptr<NamedLock> own_;
 };

@@ -3,6 +3,7 @@
 #include "AusgabeU.h"
 #include "Clock.h"
 #include "DataFolder.h"
+#include "ExitCodes.h"
 #include "FirstRunKit.h"
 #include "KelvoraApp.h"
 #include "NoDoppel.h"
@@ -36,7 +37,14 @@ bool ParseCommandLine(const QApplication& app, CommandLine& out) {
     parser.addOption({"clock", "Start the computer clock at this UTC instant (YYYY-MM-DDTHH:MM:SS).", "UTC"});
     parser.addOption({"quit-after-ticks", "Run N ticks of the main timer, then quit; nothing waits for the operator.",
                       "N"});
-    parser.process(app);
+    // parse() rather than process(): process() ends the program with status 1 on an
+    // unknown option or a missing value, where every command-line error gives 2.
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "kelvoraiss: %s\n", qPrintable(parser.errorText()));
+        return false;
+    }
+    if (parser.isSet("help")) parser.showHelp(ExitNormal);
+    if (parser.isSet("version")) parser.showVersion();
     out.dataDir = parser.value("data-dir");
     if (parser.isSet("clock")) {
         out.clockStart = QDateTime::fromString(parser.value("clock"), "yyyy-MM-ddTHH:mm:ss");
@@ -64,7 +72,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationVersion("12.10");
     CommandLine commandLine;
-    if (!ParseCommandLine(application, commandLine)) return 2;
+    if (!ParseCommandLine(application, commandLine)) return ExitStartupError;
 
     const bool unattended = commandLine.quitAfterTicks >= 0;
     UnattendedPrompt unattendedPrompt;
@@ -74,7 +82,7 @@ int main(int argc, char* argv[]) {
     const QString dataFolder = LocateDataFolder(commandLine.dataDir);
     NoDoppel guard;
     const TInstanceGuardResult instance = guard.Check(prompt);
-    if (!instance.Run) return 1;
+    if (!instance.Run) return instance.LockFailed ? ExitStartupError : ExitNotStarted;
 
     if (NeedsFirstRunKit(dataFolder)) {
         QString error;
@@ -82,7 +90,7 @@ int main(int argc, char* argv[]) {
         if (!InstallFirstRunKit(kit, dataFolder, prompt, &error)) {
             prompt.Message("The data folder " + dataFolder + " could not be prepared:\n" + error,
                            IOperatorPrompt::Icon::Error);
-            return 1;
+            return ExitStartupError;
         }
     }
 

@@ -43,19 +43,22 @@ public:
 
 inline QString KitFolder() { return QStringLiteral(KELVORA_SOURCE_DIR) + "/resources/kit"; }
 
+// Copies the default kit into folder (ending in "/").
+inline void CopyKitInto(const QString& folder) {
+    const QString kit = KitFolder();
+    QDirIterator it(kit, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = folder + QDir(kit).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+    }
+}
+
 // A temporary data folder holding a copy of the default kit.
 class KitDataFolder {
 public:
-    KitDataFolder() {
-        const QString kit = KitFolder();
-        QDirIterator it(kit, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString target = Path(QDir(kit).relativeFilePath(source));
-            QDir().mkpath(QFileInfo(target).absolutePath());
-            QFile::copy(source, target);
-        }
-    }
+    KitDataFolder() { CopyKitInto(Folder()); }
     QString Folder() const { return dir_.path() + "/"; }
     QString Path(const QString& name) const { return Folder() + name; }
     QByteArray Read(const QString& name) const {
