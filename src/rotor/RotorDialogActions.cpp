@@ -8,15 +8,10 @@
 namespace kelvora {
 
 namespace {
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 // Empty: nullopt with ok; not a number: nullopt and not ok.
 std::optional<double> EntryValue(std::string_view text, bool& ok) {
-    text = TrimBlanks(text);
+    text = TrimRotorBlanks(text);
     ok = true;
     if (text.empty()) return std::nullopt;
     double value = 0.0;
@@ -48,7 +43,7 @@ TRotorDialogResult ManualSend(const TRotorSettings& settings, TRotorState& state
 
 bool ParkFieldChange(int& field, int maximum, std::string_view text) {
     int value = 0;
-    if (!ParseRotorWholeNumber(TrimBlanks(text), value)) return true;
+    if (!ParseRotorWholeNumber(TrimRotorBlanks(text), value)) return true;
     field = value;
     return value < 0 || value > maximum;
 }

@@ -46,6 +46,9 @@ private:
     std::string error_;
 };
 
+// The text without leading and trailing blanks and tabs.
+std::string_view TrimRotorBlanks(std::string_view text);
+
 // Number syntax of the files: optional sign, digits with at most one '.',
 // optional exponent; the whole token must be the number and finite.
 bool ParseRotorDecimal(std::string_view token, double& value);

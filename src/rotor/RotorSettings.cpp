@@ -10,12 +10,6 @@ bool Report(const TRotorFileReader& reader, std::string* error) {
     if (error) *error = reader.Error();
     return false;
 }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 }  // namespace
 
 bool ReadWiRotOpt(std::string_view bytes, TRotorSettings& settings, std::string* error) {
@@ -67,7 +61,7 @@ void ReadStandPosFile(std::string_view bytes, TRotorSettings& settings) {
         TStandardDirection direction;
         direction.Azimuth = azimuth.ReadDouble();
         if (!azimuth.Ok()) continue;
-        const std::string_view rest = TrimBlanks(std::string_view(line).substr(comma + 1));
+        const std::string_view rest = TrimRotorBlanks(std::string_view(line).substr(comma + 1));
         if (rest.empty()) continue;
         direction.Name = line.substr(0, comma);
         direction.AzimuthText = std::string(rest.substr(0, rest.find_first_of(" \t")));
