@@ -111,6 +111,7 @@ public:
     void MapPointAndComposeMap() override;
     void ComputeSunNow() override;
     void ShowIllumination() override;
+    void ComputeSquint() override;
     void ShowDataLine() override;
     void DrawDirectionArrow() override;
     void BlankDopplerText() override;

@@ -205,6 +205,13 @@ void TKelvoraApp::ReadSquintAndCatTuning() {
     squintTable_ = *table;
 }
 
+void TKelvoraApp::ComputeSquint() {
+    const int set = state_.Tracking.ActiveSet;
+    if (set < 1 || static_cast<size_t>(set) >= squintSlots_.size() || !state_.Tracking.ActiveComputable) return;
+    kelvora::ComputeSquint(squintSlots_[static_cast<size_t>(set)], site_, track_, state_.Time.DayCount,
+                           state_.Time.ClockOffset);
+}
+
 void TKelvoraApp::ReadGroupSourcesAndSelection() {
     groups_->ElementMask = state_.Station.ElementFileMask.isEmpty() ? "*.*" : state_.Station.ElementFileMask;
     satWahl_->SetElementMask(groups_->ElementMask);
