@@ -6,6 +6,7 @@
 #include "ExitCodes.h"
 #include "FirstRunKit.h"
 #include "KelvoraApp.h"
+#include "KelvoraVersion.h"
 #include "NoDoppel.h"
 #include "OperatorPrompt.h"
 #include "QtOperatorPrompt.h"
@@ -70,7 +71,7 @@ bool ParseCommandLine(const QApplication& app, CommandLine& out) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationVersion("12.10");
+    QApplication::setApplicationVersion(QString::fromLatin1(kProgramVersion));
     CommandLine commandLine;
     if (!ParseCommandLine(application, commandLine)) return ExitStartupError;
 

@@ -1,6 +1,7 @@
 #include "SatSelection.h"
 
 #include "ConfigFile.h"
+#include "KelvoraVersion.h"
 #include "SafeFile.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ QString SatNameText(int letter, const QString& name) {
 
 }  // namespace
 
-QString ProgramCaption() { return QStringLiteral(" KelvoraISS V. 12.10"); }
+QString ProgramCaption() { return QStringLiteral(" KelvoraISS V. ") + QLatin1String(kProgramVersion); }
 QString NoSatelliteFoundInfo() { return QStringLiteral(" Satellit w\u00e4hlen o. Sourcefile wechseln! ! "); }
 QString TooManySatellitesMessage() { return QStringLiteral("zu viele Satelliten!"); }
 QChar LetterOf(int letter) { return QChar('A' + letter); }

@@ -22,7 +22,7 @@ constexpr int MaxSelectedSatellites = 12;       // letters A..L
 // 15 minutes instead of 2 for it.
 constexpr double DeepSpaceMeanMotion = 6.4;
 
-QString ProgramCaption();                        // " KelvoraISS V. 12.10"
+QString ProgramCaption();                        // " KelvoraISS V. " and the program version
 QString NoSatelliteFoundInfo();                  // " Satellit wählen o. Sourcefile wechseln! ! "
 QString TooManySatellitesMessage();              // "zu viele Satelliten!"
 QChar LetterOf(int letter);                      // 0 -> 'A' ... 11 -> 'L'
