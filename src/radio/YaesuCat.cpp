@@ -41,12 +41,16 @@ TCatBytes TYaesuCat::EncodeFrequency(double kHz, std::uint8_t opcode) {
     const std::optional<std::string> digits = FrequencyDigits(kHz, 7, 2);
     if (!digits) return {};
     std::string eight;
-    if ((*digits)[0] == '0')
+    if ((*digits)[0] == '0') {
         eight = digits->substr(1);
-    else if (digits->compare(0, 2, "12") == 0)
-        eight = "C" + digits->substr(2);  // the 1.2 GHz band: "12" becomes the nibble C
-    else
+    } else if (digits->compare(0, 2, "12") == 0) {
+        // The 1.2 GHz band: "12" becomes the nibble C (set in place: "C" + ... trips
+        // GCC 12's -Wrestrict at -O3).
+        eight = digits->substr(1);
+        eight[0] = 'C';
+    } else {
         return {};  // 1 GHz and more outside that band does not fit
+    }
     for (int i = 0; i < 4; ++i)
         Buffer_[static_cast<size_t>(i)] =
             static_cast<std::uint8_t>(HexDigit(eight[static_cast<size_t>(2 * i)]) * 16 +

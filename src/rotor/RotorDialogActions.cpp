@@ -143,6 +143,10 @@ TCorrectionResult CorrectElevation(const TRotorSettings& settings, TRotorState& 
     return Correct(settings, state, activeSlot, state.ElevationCorrection, delta);
 }
 
-std::string CorrectionText(int correction) { return " " + std::to_string(correction); }
+std::string CorrectionText(int correction) {
+    std::string text(" ");  // appended: " " + ... trips GCC 12's -Wrestrict at -O3
+    text += std::to_string(correction);
+    return text;
+}
 
 }  // namespace kelvora

@@ -108,18 +108,25 @@ TEST(ElementLayouts, TwoAndThreeLineFiles) {
   }
 }
 
+// Prefix and number, appended: "S" + std::to_string(k) trips GCC 12's -Wrestrict at -O3.
+std::string Numbered(const char* prefix, int k) {
+  std::string name(prefix);
+  name += std::to_string(k);
+  return name;
+}
+
 TEST(ElementLayouts, ReadersStopAtTheirLimits) {
   std::string tle, csv = "OBJECT_NAME\r\n", verbose;
   for (int k = 0; k < 1801; ++k) {
-    tle += Lines({"S" + std::to_string(k), kIss1, kIss2});
-    csv += "S" + std::to_string(k) + ",1998-067A,2024-02-12T00:09:51.408864,15.49783958\r\n";
+    tle += Lines({Numbered("S", k), kIss1, kIss2});
+    csv += Numbered("S", k) + ",1998-067A,2024-02-12T00:09:51.408864,15.49783958\r\n";
   }
   const std::string verboseSet =
       "Epoch time: 24043.00684501\r\nInclination: 51.6\r\nRA of node: 220.6\r\n"
       "Eccentricity: 0.0001921\r\nArg of perigee: 228.7\r\nMean anomaly: 273.9\r\n"
       "Mean motion: 15.49 rev/day\r\nDecay rate: 0\r\nEpoch rev: 43898\r\n";
   verbose = "Satellite: DUP\r\n" + verboseSet;
-  for (int k = 0; k < 250; ++k) verbose += "Satellite: V" + std::to_string(k) + "\r\n" + verboseSet;
+  for (int k = 0; k < 250; ++k) verbose += Numbered("Satellite: V", k) + "\r\n" + verboseSet;
   verbose += "\r\n";
 
   // XML with one object per line stops where the model's slots end.
@@ -127,7 +134,7 @@ TEST(ElementLayouts, ReadersStopAtTheirLimits) {
   const std::size_t issAt = perLine.find("<omm", perLine.find("ISS (ZARYA)") - 300);
   const std::string issObject = perLine.substr(issAt, perLine.find("</omm>", issAt) + 6 - issAt);
   std::string xml = "<?xml\r\n";
-  for (int k = 0; k < 2100; ++k) xml += Replaced(issObject, "ISS (ZARYA)", "X" + std::to_string(k)) + "\r\n";
+  for (int k = 0; k < 2100; ++k) xml += Replaced(issObject, "ISS (ZARYA)", Numbered("X", k)) + "\r\n";
 
   const struct {
     std::string bytes;

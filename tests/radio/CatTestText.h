@@ -24,7 +24,10 @@ inline std::string ScriptText(const TCatScript& script, bool ascii = false) {
         text += "C";
         break;
       case TCatStepKind::Await:
-        text += "A" + std::to_string(step.MinBytes) + "/" + std::to_string(step.Pauses);
+        text += 'A';
+        text += std::to_string(step.MinBytes);
+        text += '/';
+        text += std::to_string(step.Pauses);
         break;
       case TCatStepKind::ReadAll:
         text += "R";

@@ -63,7 +63,11 @@ TEST(DopplerFile, BrokenNumbersBecomeNaNAndTheEntryStaysInItsBlock) {
 
 TEST(DopplerFile, SkipsCommentsAndEmptyLinesAndStopsAt2000Entries) {
   std::string bytes = "\r\n;comment\r\n\n";
-  for (int i = 0; i < 2005; ++i) bytes += "S" + std::to_string(i) + ",145800,0,FM,FM,nor,0,0\r\n";
+  for (int i = 0; i < 2005; ++i) {
+    bytes += 'S';
+    bytes += std::to_string(i);
+    bytes += ",145800,0,FM,FM,nor,0,0\r\n";
+  }
   const TDopplerTable table = ParseDopplerTable(bytes);
   ASSERT_EQ(table.size(), 2000u);
   EXPECT_EQ(table.front().Name, "S0");

@@ -147,7 +147,13 @@ TEST(StandPos, ReadsNamedDirectionsAndSkipsCommentsAndBrokenLines) {
 
 TEST(StandPos, KeepsAtMostFiftyEntries) {
     std::string bytes;
-    for (int i = 0; i < 60; ++i) bytes += "D" + std::to_string(i) + "," + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 60; ++i) {
+        bytes += 'D';
+        bytes += std::to_string(i);
+        bytes += ',';
+        bytes += std::to_string(i);
+        bytes += "\r\n";
+    }
     TRotorSettings settings;
     ReadStandPosFile(bytes, settings);
     ASSERT_EQ(settings.StandardDirections.size(), 50u);
