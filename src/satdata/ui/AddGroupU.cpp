@@ -2,7 +2,6 @@
 
 #include "GroupDialogSupport.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,15 +19,11 @@ TAddGroup::TAddGroup(TSatGroups& groups, IOperatorPrompt& prompt, QWidget* paren
     name_ = new QLineEdit;
     name_->setObjectName("edNewGroup");
     layout->addWidget(name_);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("cmdOK");
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* ok = AddButton(buttons, "cmdOK", "OK", QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Cancel", QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, &TAddGroup::cmdOKClick);
     connect(cancel, &QPushButton::clicked, this, &TAddGroup::cmdCancelClick);
 }

@@ -2,7 +2,6 @@
 
 #include "GroupDialogSupport.h"
 
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,15 +18,11 @@ TDelGroup::TDelGroup(TSatGroups& groups, IOperatorPrompt& prompt, QWidget* paren
     name_->setObjectName("EdGroupName");
     name_->setReadOnly(true);
     layout->addWidget(name_);
-    auto* buttons = new QHBoxLayout;
-    auto* del = new QPushButton("Delete");
-    del->setObjectName("cmdDelete");
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* del = AddButton(buttons, "cmdDelete", "Delete", QDialogButtonBox::DestructiveRole);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Cancel", QDialogButtonBox::RejectRole);
     cancel->setDefault(true);
-    buttons->addWidget(del);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
     connect(del, &QPushButton::clicked, this, &TDelGroup::cmdDeleteClick);
     connect(cancel, &QPushButton::clicked, this, &TDelGroup::cmdCancelClick);
 }

@@ -1,25 +1,22 @@
 #pragma once
 // Small helpers shared by the group, naming and sorting dialogs.
 
-#include "ConfigFile.h"
-#include "OperatorPrompt.h"
+#include "ReportingFileErrors.h"
 
+#include <QDialogButtonBox>
 #include <QPoint>
+#include <QPushButton>
 #include <QWidget>
 
 namespace kelvora {
 
-// A file error inside a dialog event is shown as the platform's error box; the event
-// ends there and the dialog stays as it was.
-template <typename F>
-bool ReportingFileErrors(IOperatorPrompt& prompt, F&& action) {
-    try {
-        action();
-        return true;
-    } catch (const ConfigError& error) {
-        prompt.Message(QString::fromStdString(error.what()), IOperatorPrompt::Icon::Error);
-        return false;
-    }
+// Adds a dialog's button under its component name; the row orders the buttons by role
+// the way the desktop does.
+inline QPushButton* AddButton(QDialogButtonBox* row, const char* name, const QString& caption,
+                              QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = row->addButton(caption, role);
+    button->setObjectName(name);
+    return button;
 }
 
 // The group, naming and download dialogs open 80 pixels below the selection window's

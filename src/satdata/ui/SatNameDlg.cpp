@@ -1,10 +1,10 @@
 #include "SatNameDlg.h"
 
 #include "DataFolder.h"
+#include "GroupDialogSupport.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -43,14 +43,10 @@ TSatelliteName::TSatelliteName(TNamingOptions& options, QString dataFolder, IOpe
     note->setStyleSheet("background-color: yellow;");
     layout->addWidget(note);
 
-    auto* buttons = new QHBoxLayout;
-    auto* store = new QPushButton("Store");
-    store->setObjectName("Button2");
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
-    buttons->addWidget(store);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* store = AddButton(buttons, "Button2", "Store", QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Cancel", QDialogButtonBox::RejectRole);
     connect(store, &QPushButton::clicked, this, &TSatelliteName::Button2Click);
     connect(cancel, &QPushButton::clicked, this, &TSatelliteName::cmdCancelClick);
 }

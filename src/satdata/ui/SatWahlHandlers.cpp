@@ -1,7 +1,7 @@
 // TSatWahl: what the operator's actions in the selection window do.
 #include "SatWahlU.h"
 
-#include "ConfigFile.h"
+#include "ReportingFileErrors.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -21,17 +21,6 @@ void Call(const F& hook, Args&&... args) {
 }
 
 }  // namespace
-
-template <typename F>
-bool TSatWahl::Guarded(F&& action) {
-    try {
-        action();
-        return true;
-    } catch (const ConfigError& error) {
-        prompt_.Message(QString::fromUtf8(error.what()), IOperatorPrompt::Icon::Error);
-        return false;
-    }
-}
 
 void TSatWahl::ElementFileLoaded(const TElementLoadResult& result) {
     if (!result.FileRead) {
@@ -93,7 +82,7 @@ int TSatWahl::LoadHighlightedFile() {
         if (result.FileRead && !result.NoDataSet) label27_->setText("0");
         return static_cast<int>(selection_.Entries.size());
     }
-    Guarded([this] {
+    ReportingFileErrors(prompt_, [this] {
         kelvora::ReadGroupSelection(selection_, GroupFile ? GroupFile() : QString(), hooks_);
         QStringList available;
         for (int row = 0; row < lstAlleSat_->count(); ++row) available << lstAlleSat_->item(row)->text();
@@ -156,7 +145,7 @@ void TSatWahl::cmdFileOKClick() {
         prompt_.Message(groupFile + " could not be written:\n" + error, IOperatorPrompt::Icon::Error);
         return;
     }
-    if (!Guarded([this] { ReadGroupSelection(); })) return;
+    if (!ReportingFileErrors(prompt_, [this] { ReadGroupSelection(); })) return;
     ResolveSelection();
     UpdateLetterLabels(selection_, hooks_);
     selection_.ShowRequestedByMenu = false;
@@ -173,7 +162,7 @@ void TSatWahl::cmdFileCancelClick() {
         filSourceClick();
     }
     Call(SetMainWindowEnabled, true);
-    Guarded([this] { ReadGroupSelection(); });
+    ReportingFileErrors(prompt_, [this] { ReadGroupSelection(); });
     cmdFileOK_->setEnabled(!selection_.Entries.isEmpty());
     Call(hooks_.ClearMapRedrawCounter);
     hide();

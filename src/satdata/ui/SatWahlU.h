@@ -112,8 +112,6 @@ private:
     void ShowInfo(const QString& text);
     QString HighlightedFilePath() const;
     QPoint DialogPlacement() const;
-    // Runs an action that reads settings files; a file error is shown, not thrown.
-    template <typename F> bool Guarded(F&& action);
 
     TSatSelection& selection_;
     const TElementCatalog& catalog_;

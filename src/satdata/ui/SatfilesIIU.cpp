@@ -2,7 +2,6 @@
 
 #include "GroupDialogSupport.h"
 
-#include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
@@ -19,14 +18,10 @@ TSatFilesII::TSatFilesII(TSatGroups& groups, IOperatorPrompt& prompt, QWidget* p
     list_ = new QListWidget;
     list_->setObjectName("lstSatFilesII");
     layout->addWidget(list_);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("Cancel");
-    cancel->setObjectName("cmdCancel");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* ok = AddButton(buttons, "cmdOK", "OK", QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Cancel", QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, &TSatFilesII::cmdOKClick);
     connect(cancel, &QPushButton::clicked, this, &TSatFilesII::cmdCancelClick);
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { lstSatFilesIIDblClick(); });

@@ -3,7 +3,6 @@
 #include "GroupDialogSupport.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -73,18 +72,14 @@ TSortSats::TSortSats(TSatGroups& groups, IOperatorPrompt& prompt, THelpSort* hel
     dragList->Released = [this] { lstNewMouseUp(); };
     connect(groupList_, &QListWidget::itemClicked, this, [this] { lstSatFilesClick(); });
 
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    const std::pair<const char*, const char*> captions[] = {
-        {"cmdSave", "Speichern"}, {"cmdCancel", "Abbruch"}, {"cmdHelp", "Hilfe"}};
-    for (const auto& [name, caption] : captions) {
-        auto* button = new QPushButton(caption);
-        button->setObjectName(name);
-        buttons->addWidget(button);
-    }
-    connect(findChild<QPushButton*>("cmdSave"), &QPushButton::clicked, this, &TSortSats::cmdSaveClick);
-    connect(findChild<QPushButton*>("cmdCancel"), &QPushButton::clicked, this, &TSortSats::cmdCancelClick);
-    connect(findChild<QPushButton*>("cmdHelp"), &QPushButton::clicked, this, &TSortSats::cmdHelpClick);
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* save = AddButton(buttons, "cmdSave", "Speichern", QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Abbruch", QDialogButtonBox::RejectRole);
+    QPushButton* helpButton = AddButton(buttons, "cmdHelp", "Hilfe", QDialogButtonBox::HelpRole);
+    connect(save, &QPushButton::clicked, this, &TSortSats::cmdSaveClick);
+    connect(cancel, &QPushButton::clicked, this, &TSortSats::cmdCancelClick);
+    connect(helpButton, &QPushButton::clicked, this, &TSortSats::cmdHelpClick);
     resize(520, 320);
 }
 
@@ -171,9 +166,9 @@ THelpSort::THelpSort(QWidget* parent) : QDialog(parent) {
     memo->setReadOnly(true);
     memo->setPlainText(HelpLines().join('\n'));
     layout->addWidget(memo);
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("Button1");
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* ok = AddButton(buttons, "Button1", "OK", QDialogButtonBox::AcceptRole);
     connect(ok, &QPushButton::clicked, this, &THelpSort::Button1Click);
     resize(560, 240);
 }
