@@ -60,6 +60,12 @@ std::string_view TConfigText::ReadNumberToken() {
     return std::string_view(bytes_).substr(start, length);
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
 bool ParseDecimalText(std::string_view token, double& value) {
     std::size_t i = 0;
     const std::size_t n = token.size();

@@ -42,6 +42,9 @@ private:
     int tokenLine_ = 1;
 };
 
+// The text without leading and trailing blanks and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
 // Strict decimal syntax with '.' as the point whatever the locale: optional sign,
 // digits, optional fraction and exponent, finite. Returns false for anything else
 // ("nan", "1,5", "12abc").

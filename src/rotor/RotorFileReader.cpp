@@ -31,10 +31,4 @@ double TRotorFileReader::ReadDouble() {
     return value;
 }
 
-std::string_view TrimRotorBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
 }  // namespace kelvora

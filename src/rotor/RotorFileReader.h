@@ -36,7 +36,4 @@ private:
     std::string error_;
 };
 
-// The text without leading and trailing blanks and tabs.
-std::string_view TrimRotorBlanks(std::string_view text);
-
 }  // namespace kelvora
