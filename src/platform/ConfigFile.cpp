@@ -2,10 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <climits>
-#include <cmath>
-#include <cstdlib>
 
 namespace kelvora {
 
@@ -24,67 +20,27 @@ ConfigFile ConfigFile::Open(const QString& path) {
 }
 
 ConfigFile::ConfigFile(QByteArray bytes, QString displayName)
-    : bytes_(std::move(bytes)), name_(std::move(displayName)) {}
+    : text_(bytes.toStdString()), name_(std::move(displayName)) {}
 
-QByteArray ConfigFile::NextLineBytes() {
-    const qsizetype start = pos_;
-    qsizetype end = bytes_.indexOf('\n', pos_);
-    if (end < 0) {
-        pos_ = bytes_.size();
-        end = pos_;
-    } else {
-        pos_ = end + 1;
-    }
-    ++line_;
-    qsizetype stop = end;
-    if (stop > start && bytes_[stop - 1] == '\r') --stop;
-    return bytes_.mid(start, stop - start);
-}
-
-char ConfigFile::ReadChar() {
-    if (AtEnd()) return EndOfFileChar;
-    const QByteArray line = NextLineBytes();
-    return line.isEmpty() ? '\r' : line[0];
-}
+char ConfigFile::ReadChar() { return text_.ReadChar(); }
 
 QString ConfigFile::ReadText() {
-    if (AtEnd()) return QString();
-    return QString::fromLatin1(NextLineBytes());
+    const std::string_view line = text_.ReadLine();
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 QByteArray ConfigFile::NextNumberToken() {
-    // Skip blanks, tabs and line breaks; the token ends at the next blank or line end.
-    while (pos_ < bytes_.size()) {
-        const char c = bytes_[pos_];
-        if (c == ' ' || c == '\t' || c == '\r') {
-            ++pos_;
-        } else if (c == '\n') {
-            ++pos_;
-            ++line_;
-        } else {
-            break;
-        }
-    }
-    tokenLine_ = line_;
-    lastToken_.clear();
-    if (AtEnd()) return QByteArray();
-    const qsizetype start = pos_;
-    while (pos_ < bytes_.size()) {
-        const char c = bytes_[pos_];
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n') break;
-        ++pos_;
-    }
-    lastToken_ = bytes_.mid(start, pos_ - start);
-    NextLineBytes();  // the rest of the line is skipped
+    const std::string_view token = text_.ReadNumberToken();
+    lastToken_ = QByteArray(token.data(), static_cast<qsizetype>(token.size()));
     return lastToken_;
 }
 
-void ConfigFile::FailNumber(const QByteArray& token, int line) const {
-    throw ConfigError(name_, line, QStringLiteral("\"%1\" is not a valid number").arg(Excerpt(token)));
+void ConfigFile::FailNumber(const QByteArray& token) const {
+    throw ConfigError(name_, text_.TokenLine(), QStringLiteral("\"%1\" is not a valid number").arg(Excerpt(token)));
 }
 
 void ConfigFile::RefuseLastNumber(const QString& reason) const {
-    throw ConfigError(name_, tokenLine_,
+    throw ConfigError(name_, text_.TokenLine(),
                       QStringLiteral("\"%1\" is not a valid number: %2").arg(Excerpt(lastToken_), reason));
 }
 
@@ -106,7 +62,7 @@ int ConfigFile::ReadInt() {
     const QByteArray token = NextNumberToken();
     if (token.isEmpty()) return 0;
     int value = 0;
-    if (!ParseWholeNumber(token, value)) FailNumber(token, tokenLine_);
+    if (!ParseWholeNumber(token, value)) FailNumber(token);
     return value;
 }
 
@@ -114,54 +70,16 @@ double ConfigFile::ReadDouble() {
     const QByteArray token = NextNumberToken();
     if (token.isEmpty()) return 0.0;
     double value = 0.0;
-    if (!ParseDecimal(token, value)) FailNumber(token, tokenLine_);
+    if (!ParseDecimal(token, value)) FailNumber(token);
     return value;
 }
 
-namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
 bool ParseDecimal(const QByteArray& token, double& value) {
-    qsizetype i = 0;
-    const qsizetype n = token.size();
-    if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
-    qsizetype digits = 0;
-    while (i < n && IsDigit(token[i])) ++i, ++digits;
-    if (i < n && token[i] == '.') {
-        ++i;
-        while (i < n && IsDigit(token[i])) ++i, ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < n && (token[i] == 'e' || token[i] == 'E')) {
-        ++i;
-        if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
-        qsizetype expDigits = 0;
-        while (i < n && IsDigit(token[i])) ++i, ++expDigits;
-        if (expDigits == 0) return false;
-    }
-    if (i != n) return false;
-    const std::string text = token.toStdString();
-    errno = 0;
-    const double parsed = std::strtod(text.c_str(), nullptr);  // only C-locale syntax reaches here
-    if (!std::isfinite(parsed)) return false;
-    value = parsed;
-    return true;
+    return ParseDecimalText(std::string_view(token.constData(), static_cast<std::size_t>(token.size())), value);
 }
 
 bool ParseWholeNumber(const QByteArray& token, int& value) {
-    qsizetype i = 0;
-    const qsizetype n = token.size();
-    if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
-    if (i == n) return false;
-    for (qsizetype k = i; k < n; ++k)
-        if (!IsDigit(token[k])) return false;
-    const std::string text = token.toStdString();
-    errno = 0;
-    const long parsed = std::strtol(text.c_str(), nullptr, 10);
-    if (errno == ERANGE || parsed > INT_MAX || parsed < INT_MIN) return false;
-    value = static_cast<int>(parsed);
-    return true;
+    return ParseWholeNumberText(std::string_view(token.constData(), static_cast<std::size_t>(token.size())), value);
 }
 
 }  // namespace kelvora

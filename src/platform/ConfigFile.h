@@ -1,14 +1,9 @@
 #pragma once
-// Reader for the small line-oriented settings files (".SQF" and friends).
-//
-// Each read consumes whole lines, exactly as the files are laid out:
-//  - a character is the first character of its line (an empty line gives CR);
-//  - a number is read after skipping blanks, tabs and line breaks, up to the next
-//    blank or line end, with '.' as the decimal point; the rest of the line is skipped;
-//  - a text is the rest of the line.
-// Past the end of the file a number reads as 0, a character as code 26 and a text as
-// empty, without error. Text where a number belongs is a ConfigError naming file and line.
-// Lines may end in CR LF or LF; bytes are Latin-1.
+// Reader for the small line-oriented settings files (".SQF" and friends), with the
+// rules of TConfigText (ConfigText.h). Text where a number belongs is a ConfigError
+// naming file and line. Bytes are Latin-1.
+
+#include "ConfigText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,7 +26,7 @@ private:
 
 class ConfigFile {
 public:
-    static constexpr char EndOfFileChar = 26;
+    static constexpr char EndOfFileChar = TConfigText::kEndOfFileChar;
 
     // Opens and reads the whole file; a missing or unreadable file is a ConfigError.
     static ConfigFile Open(const QString& path);
@@ -41,24 +36,20 @@ public:
     int ReadInt();
     double ReadDouble();
     QString ReadText();
-    bool AtEnd() const { return pos_ >= bytes_.size(); }
+    bool AtEnd() const { return text_.AtEnd(); }
     // The line number (1-based) the next read starts on.
-    int CurrentLine() const { return line_; }
+    int CurrentLine() const { return text_.CurrentLine(); }
     const QString& DisplayName() const { return name_; }
     // The number read last parsed but cannot be used: a ConfigError on its line that
     // quotes it and gives the reason.
     [[noreturn]] void RefuseLastNumber(const QString& reason) const;
 
 private:
-    QByteArray NextLineBytes();
     QByteArray NextNumberToken();
-    [[noreturn]] void FailNumber(const QByteArray& token, int line) const;
+    [[noreturn]] void FailNumber(const QByteArray& token) const;
 
-    QByteArray bytes_;
+    TConfigText text_;
     QString name_;
-    qsizetype pos_ = 0;
-    int line_ = 1;
-    int tokenLine_ = 1;
     QByteArray lastToken_;
 };
 

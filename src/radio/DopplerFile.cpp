@@ -2,20 +2,13 @@
 
 #include <charconv>
 #include <limits>
-#include <vector>
+
+#include "ConfigText.h"
 
 namespace kelvora {
 
 namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 // A decimal number with "."; the whole field must be the number.
 double ReadNumber(std::string_view field) {
@@ -25,20 +18,6 @@ double ReadNumber(std::string_view field) {
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || end != field.data() + field.size() || field.empty()) return kNaN;
     return value;
-}
-
-// Lines without their CR LF or LF end.
-std::vector<std::string_view> Lines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const size_t lf = bytes.find('\n');
-        std::string_view line = bytes.substr(0, lf);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (lf == std::string_view::npos) break;
-        bytes.remove_prefix(lf + 1);
-    }
-    return lines;
 }
 
 TDopplerEntry ParseEntry(std::string_view line) {
@@ -70,8 +49,9 @@ TDopplerEntry ParseEntry(std::string_view line) {
 
 TDopplerTable ParseDopplerTable(std::string_view bytes) {
     TDopplerTable table;
-    for (std::string_view line : Lines(bytes)) {
-        if (table.size() >= kDopplerTableSize) break;
+    TConfigText text{std::string(bytes)};
+    while (!text.AtEnd() && table.size() < kDopplerTableSize) {
+        const std::string_view line = text.ReadLine();
         if (line.empty() || line.front() == ';') continue;
         table.push_back(ParseEntry(line));
     }
@@ -79,12 +59,9 @@ TDopplerTable ParseDopplerTable(std::string_view bytes) {
 }
 
 std::optional<int> ParseCorrectionMode(std::string_view bytes) {
-    size_t start = 0;
-    while (start < bytes.size() && (IsBlank(bytes[start]) || bytes[start] == '\r' || bytes[start] == '\n')) ++start;
-    if (start == bytes.size()) return 0;
-    size_t end = start;
-    while (end < bytes.size() && !IsBlank(bytes[end]) && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-    std::string_view token = bytes.substr(start, end - start);
+    TConfigText text{std::string(bytes)};
+    std::string_view token = text.ReadNumberToken();
+    if (token.empty()) return 0;
     if (token.front() == '+') token.remove_prefix(1);
     int mode = 0;
     const auto [last, error] = std::from_chars(token.data(), token.data() + token.size(), mode);

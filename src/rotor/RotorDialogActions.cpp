@@ -11,11 +11,11 @@ namespace {
 
 // Empty: nullopt with ok; not a number: nullopt and not ok.
 std::optional<double> EntryValue(std::string_view text, bool& ok) {
-    text = TrimRotorBlanks(text);
+    text = TrimBlanks(text);
     ok = true;
     if (text.empty()) return std::nullopt;
     double value = 0.0;
-    if (!ParseRotorDecimal(text, value)) {
+    if (!ParseDecimalText(text, value)) {
         ok = false;
         return std::nullopt;
     }
@@ -43,7 +43,7 @@ TRotorDialogResult ManualSend(const TRotorSettings& settings, TRotorState& state
 
 bool ParkFieldChange(int& field, int maximum, std::string_view text) {
     int value = 0;
-    if (!ParseRotorWholeNumber(TrimRotorBlanks(text), value)) return true;
+    if (!ParseWholeNumberText(TrimBlanks(text), value)) return true;
     field = value;
     return value < 0 || value > maximum;
 }

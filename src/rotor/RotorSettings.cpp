@@ -61,7 +61,7 @@ void ReadStandPosFile(std::string_view bytes, TRotorSettings& settings) {
         TStandardDirection direction;
         direction.Azimuth = azimuth.ReadDouble();
         if (!azimuth.Ok()) continue;
-        const std::string_view rest = TrimRotorBlanks(std::string_view(line).substr(comma + 1));
+        const std::string_view rest = TrimBlanks(std::string_view(line).substr(comma + 1));
         if (rest.empty()) continue;
         direction.Name = line.substr(0, comma);
         direction.AzimuthText = std::string(rest.substr(0, rest.find_first_of(" \t")));
