@@ -6,6 +6,7 @@
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "StartSettingsApply.h"
+#include "WindowLayout.h"
 #include "PreviewControl.h"
 #include "SatGroups.h"
 #include "WindowShells.h"
