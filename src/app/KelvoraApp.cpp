@@ -5,6 +5,7 @@
 #include "InsideEarth.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
+#include "TickTimer.h"
 #include "StartSettingsApply.h"
 #include "WindowLayout.h"
 #include "PreviewControl.h"
@@ -41,11 +42,12 @@ TKelvoraApp::~TKelvoraApp() {
 
 void TKelvoraApp::CreateWindows() {
     main_ = new TAusgabe;
+    ticks_ = std::make_unique<TTickTimer>(*main_);
     creationOrder_ << "TAusgabe";
     lstAusGabeReset();
     connect(main_, &TAusgabe::QuitRequested, this, &TKelvoraApp::menBeendenClick);
     connect(main_, &TAusgabe::OptionsRequested, this, &TKelvoraApp::ShowOptions);
-    connect(main_->Timer1(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
+    connect(ticks_->Source(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
     connect(main_->Timer2(), &QTimer::timeout, this, &TKelvoraApp::Timer2Timer);
     main_->CloseQuery = [this] { return FormCloseQuery(); };
 
@@ -84,7 +86,9 @@ void TKelvoraApp::lstAusGabeReset() {
         state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
         state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
         ReadStartSettings(state_, *this);
-        ReReadFirstStartLines();
+        // Once the window exists, the stored copy of the rotor-server option stands
+        // until the start-up reads "SatStart.SQF" again (the server use is already set).
+        state_.Start.RotorServerOption = state_.Start.StoredRotorServerOption;
     } catch (const ConfigError& error) {
         creationFailed_ = true;
         prompt_.Message(QString::fromStdString(error.what()), IOperatorPrompt::Icon::Error);
@@ -93,15 +97,6 @@ void TKelvoraApp::lstAusGabeReset() {
     main_->ApplyLayout(state_.Layout);
     LoadMaps();
     ToggleLabelsChanged();
-}
-
-void TKelvoraApp::ReReadFirstStartLines() {
-    ConfigFile f = ConfigFile::Open(state_.DataFolder + "SatStartISS.SQF");
-    state_.Start.RotorOnStart = f.ReadChar();
-    state_.Start.CatOnStart = f.ReadChar();
-    state_.Start.AutoChangeStart = f.ReadChar();
-    state_.Start.RotorServerOption = f.ReadChar();
-    state_.Start.WindowSizeOption = f.ReadChar();
 }
 
 TStartupResult TKelvoraApp::FormShow() {
@@ -120,7 +115,7 @@ TStartupResult TKelvoraApp::RunStartupSequence() {
     const TStartupResult result = sequence_.Run();
     ToggleLabelsChanged();
     if (result.StartTimer) {
-        main_->Timer1()->start();
+        ticks_->Start();
         // The first tick comes at once, so the display is current from the start
         // rather than a timer interval later.
         if (options_.QuitAfterTicks == 0) menBeendenClick();
@@ -147,7 +142,7 @@ void TKelvoraApp::Timer1Timer() {
 
 void TKelvoraApp::Timer2Timer() {
     main_->Timer2()->stop();
-    main_->Timer1()->start();
+    ticks_->Start();
 }
 
 void TKelvoraApp::ShutdownRadioAndServers() {
@@ -156,7 +151,7 @@ void TKelvoraApp::ShutdownRadioAndServers() {
 
 void TKelvoraApp::menBeendenClick() {
     if (ended_) return;
-    main_->Timer1()->stop();
+    ticks_->Stop();
     TWindowPosition position = state_.WindowPosition;
     position.Top = main_->y();
     position.Left = main_->x();
@@ -172,7 +167,7 @@ void TKelvoraApp::menBeendenClick() {
 
 bool TKelvoraApp::FormCloseQuery() {
     if (ended_) return true;
-    main_->Timer1()->stop();
+    ticks_->Stop();
     ShutdownRadioAndServers();
     End(exitCode_);
     return true;
@@ -182,7 +177,7 @@ void TKelvoraApp::End(int exitCode) {
     if (ended_) return;
     ended_ = true;
     exitCode_ = exitCode;
-    if (main_) main_->Timer1()->stop();
+    if (ticks_) ticks_->Stop();
     EndApplication(exitCode);
 }
 

@@ -41,6 +41,7 @@ class TSatelliteName;
 class TVorschau;
 class TMAInp;
 class TPreviewControl;
+class TTickTimer;
 
 struct TAppOptions {
     QString DataFolder;
@@ -132,7 +133,6 @@ public:
 
 private:
     void lstAusGabeReset();
-    void ReReadFirstStartLines();
     void ApplyWindowSize(char option);
     void End(int exitCode);
     void StopUnattended(int exitCode);
@@ -191,6 +191,7 @@ private:
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;
+    std::unique_ptr<TTickTimer> ticks_;   // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
     QList<QWidget*> dialogs_;
     QStringList creationOrder_;

@@ -38,7 +38,7 @@ void TKelvoraApp::CreatePreviewDialogs() {
     sources.ComputeSunAtCursor = [this] { kelvora::ComputeSunAtCursor(sun_, state_.Time.DayCount, state_.Time.ClockOffset); };
     sources.ClearSelectionRequest = [this] { selection_.ShowRequestedByMenu = false; };
     sources.ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
-    preview_ = std::make_unique<TPreviewControl>(*main_, *vorschau_, *maInp_, state_, *this, sources);
+    preview_ = std::make_unique<TPreviewControl>(*main_, *ticks_, *vorschau_, *maInp_, state_, *this, sources);
 }
 
 void TKelvoraApp::WireMapToggles() {

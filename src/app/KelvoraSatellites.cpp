@@ -14,6 +14,7 @@
 #include "SatNameDlg.h"
 #include "SatWahlU.h"
 #include "SatfilesIIU.h"
+#include "TickTimer.h"
 #include "SortSatsU.h"
 
 #include <QApplication>
@@ -112,7 +113,7 @@ void TKelvoraApp::WireSelectionHooks() {
     h.ClearWarmUp = [this] { state_.Tracking.ResetWarmUp(); };
     h.RestartMainTimer = [this] {
         SyncSelectionToTracking();
-        if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) main_->Timer1()->start();
+        if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) ticks_->Start();
     };
     h.LookupSquint = [this](int set, const QString& name) {
         if (set < 1 || static_cast<size_t>(set) >= squintSlots_.size()) return;
@@ -163,12 +164,11 @@ void TKelvoraApp::WarnOfStaleElements() {
         ElementAgeDays(orbit_.Slot(set).JulianEpoch, state_.Time.JulianDate - state_.Time.ClockOffset);
     if (!ElementsStale(age, state_.Start.StaleElementDays)) return;
     // The box is modal: the main timer would otherwise tick on behind it.
-    QTimer* timer = main_->Timer1();
-    const bool ticking = timer->isActive();
-    timer->stop();
+    const bool ticking = ticks_->Running();
+    ticks_->Stop();
     prompt_.Message(StaleElementsWarning(CatalogName(catalog_, set), QFileInfo(loadedElementFile_).fileName(), age),
                     IOperatorPrompt::Icon::Warning);
-    if (ticking && !ended_) timer->start();
+    if (ticking && !ended_) ticks_->Start();
 }
 
 void TKelvoraApp::SyncSelectionToTracking() {
@@ -260,7 +260,7 @@ void TKelvoraApp::ApplyElementFolderChoice() {
 void TKelvoraApp::menListClick() {
     for (const char* name : {"cmdZeigen", "cmdDelete", "cmdAktSat"})
         if (auto* button = satWahl_->findChild<QPushButton*>(name)) button->setEnabled(false);
-    main_->Timer1()->stop();
+    ticks_->Stop();
     satWahl_->setWindowTitle("Satellites");
     selection_.OpenedFromMenu = true;
     selection_.ShowRequestedByMenu = true;

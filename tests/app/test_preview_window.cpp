@@ -6,6 +6,7 @@
 #include "DateTimeBox.h"
 #include "MAinpU.h"
 #include "PreviewControl.h"
+#include "TickTimer.h"
 #include "TextLineBox.h"
 #include "UpDown.h"
 #include "VorschauU.h"
@@ -36,6 +37,7 @@ struct CountingHooks : ITrackingHooks {
 struct PreviewWindow : ::testing::Test {
     TAppState app;
     TAusgabe main;
+    TTickTimer ticks{main};
     TVorschau* vorschau = new TVorschau(&main);
     TMAInp* maInp = new TMAInp(15, &main);
     CountingHooks hooks;
@@ -54,8 +56,8 @@ struct PreviewWindow : ::testing::Test {
         sources.ActiveRevsPerDay = [] { return 16.0; };
         sources.ActiveMa = [this] { return ma; };
         sources.ReportError = [this](const QString& text) { errors << text; };
-        control = std::make_unique<TPreviewControl>(main, *vorschau, *maInp, app, hooks, sources);
-        main.Timer1()->start();
+        control = std::make_unique<TPreviewControl>(main, ticks, *vorschau, *maInp, app, hooks, sources);
+        ticks.Start();
     }
     void Trigger(const char* action) { main.findChild<QAction*>(action)->trigger(); }
     void Click(QWidget* parent, const char* button) { parent->findChild<QPushButton*>(button)->click(); }
