@@ -22,7 +22,7 @@ namespace kelvora {
 
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
     : options_(options), prompt_(prompt), clock_(clock), map_(options.ProgramFolder),
-      cycle_(state_.Tracking, state_.Time, *this), sequence_(state_, *this, prompt_, cycle_) {
+      cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
     state_.DataFolder = options.DataFolder;
     state_.ProgramFolder = options.ProgramFolder;
     state_.SecondInstance = options.SecondInstance;
@@ -85,7 +85,7 @@ void TKelvoraApp::lstAusGabeReset() {
     try {
         state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
         state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
-        ReadStartSettings(state_, *this);
+        ReadStartSettings(state_, Parts());
         // Once the window exists, the stored copy of the rotor-server option stands
         // until the start-up reads "SatStart.SQF" again (the server use is already set).
         state_.Start.RotorServerOption = state_.Start.StoredRotorServerOption;
@@ -146,7 +146,8 @@ void TKelvoraApp::Timer2Timer() {
 }
 
 void TKelvoraApp::ShutdownRadioAndServers() {
-    // Radio closing commands and the server links come with the radio and rotor work.
+    radio_.ShutDownRadio();
+    rotor_.ShutDownRotor();
 }
 
 void TKelvoraApp::menBeendenClick() {

@@ -18,10 +18,10 @@
 #include "MapOverlays.h"
 #include "WorldMap.h"
 #include "SGP_Obs.h"
-#include "StartupHooks.h"
+#include "NullParts.h"
+#include "Parts.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
-#include "TrackingHooks.h"
 
 #include <QObject>
 #include <QStringList>
@@ -52,7 +52,7 @@ struct TAppOptions {
     double LogicalDpiX = 96;
 };
 
-class TKelvoraApp : public QObject, public IStartupHooks, public ITrackingHooks {
+class TKelvoraApp : public QObject, public ISatellitePart, public IMapPart, public IOutputPart {
     Q_OBJECT
 public:
     TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock);
@@ -83,21 +83,20 @@ public:
     // How the application ends (default: leave the event loop with the exit code).
     std::function<void(int exitCode)> EndApplication;
 
-    // IStartupHooks: the window-side effects of the start settings.
+    // The satellite, map and output parts (start-up and tick).
     void ToggleLabelsChanged() override;
     void ClearIllumination() override;
     void PlaceDialogs() override;
     void SetupObserver(double latitude, double longitude, double heightMetres) override;
     void ReadGroupList() override;
     void ReadNames() override;
-    void ReadSquintAndCatTuning() override;
+    void ReadSquint() override;
     void ReadGroupSourcesAndSelection() override;
     bool OpenSourceFile() override;
     int LoadElementsAndResolveSelection() override;
     void ShowSelectionWindowIfRequested() override;
     void ApplyElementFolderChoice() override;
     void TimeScaleApplied() override;
-    // ITrackingHooks: the orbit computation and the window-side effects of the cycle.
     void SelectSatellite(int set) override;
     double PropagateAndLook(double julianDate, double dayCount) override;
     bool Computable() override { return computable_; }
@@ -107,7 +106,10 @@ public:
     void Beep() override;
     void AdoptNewActiveSatellite() override;
     // The map, sun, data line and pass times (KelvoraMap.cpp).
-    void ShowStation() override;
+    void ShowStationOnMap() override;
+    void ShowStationText() override;
+    void ZoomApplied(bool zoom2) override;
+    void SetDataServerItem() override;
     void ShowDarkMap() override;
     void MapPointAndComposeMap() override;
     void ComputeSunNow() override;
@@ -137,6 +139,7 @@ private:
     void End(int exitCode);
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
+    TParts Parts() { return {*this, *this, *this, radio_, rotor_}; }
     // The satellite windows and their wiring (KelvoraSatellites.cpp).
     void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
     void CreateSelectionWindow();
@@ -188,6 +191,9 @@ private:
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;
     std::unique_ptr<TPreviewControl> preview_;
+    // Until the radio and the rotor are built.
+    TNullRadioPart radio_;
+    TNullRotorPart rotor_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;

@@ -38,7 +38,7 @@ void TKelvoraApp::CreatePreviewDialogs() {
     sources.ComputeSunAtCursor = [this] { kelvora::ComputeSunAtCursor(sun_, state_.Time.DayCount, state_.Time.ClockOffset); };
     sources.ClearSelectionRequest = [this] { selection_.ShowRequestedByMenu = false; };
     sources.ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
-    preview_ = std::make_unique<TPreviewControl>(*main_, *ticks_, *vorschau_, *maInp_, state_, *this, sources);
+    preview_ = std::make_unique<TPreviewControl>(*main_, *ticks_, *vorschau_, *maInp_, state_, Parts(), sources);
 }
 
 void TKelvoraApp::WireMapToggles() {
@@ -82,8 +82,15 @@ TOverlayContext TKelvoraApp::OverlayContext() {
     return context;
 }
 
-void TKelvoraApp::ShowStation() {
-    map_.SetStation(state_.Station.Latitude, state_.Station.Longitude);
+void TKelvoraApp::ShowStationOnMap() { map_.SetStation(state_.Station.Latitude, state_.Station.Longitude); }
+
+// The maps of the zoom are loaded with the window's maps (LoadMaps reads Zoom2).
+void TKelvoraApp::ZoomApplied(bool) {}
+
+// The tracking data server is not built yet: nothing to publish to.
+void TKelvoraApp::SetDataServerItem() {}
+
+void TKelvoraApp::ShowStationText() {
     main_->ShowStationText(QString::fromStdString(
         StationText(state_.Station.Longitude, state_.Station.Latitude, state_.DecimalSeparator.toLatin1())));
 }

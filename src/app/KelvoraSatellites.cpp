@@ -199,7 +199,7 @@ void TKelvoraApp::ReadNames() {
         throw ConfigError(kNameOptionsFile, 0, QString::fromStdString(error));
 }
 
-void TKelvoraApp::ReadSquintAndCatTuning() {
+void TKelvoraApp::ReadSquint() {
     const auto table = ReadSquintFile(LocalPath(DataFilePath(state_.DataFolder, "Squint.SQF")));
     if (!table) throw ConfigError("Squint.SQF", 0, "File not found");
     squintTable_ = *table;

@@ -17,8 +17,8 @@ const QString kDateError = "Invalid argument to date encode";
 }
 
 TPreviewControl::TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp,
-                                 TAppState& app, ITrackingHooks& hooks, TPreviewSources sources, QObject* parent)
-    : QObject(parent), main_(main), ticks_(ticks), vorschau_(vorschau), maInp_(maInp), app_(app), hooks_(hooks),
+                                 TAppState& app, TParts parts, TPreviewSources sources, QObject* parent)
+    : QObject(parent), main_(main), ticks_(ticks), vorschau_(vorschau), maInp_(maInp), app_(app), parts_(parts),
       sources_(std::move(sources)) {
     connect(&main_, &TAusgabe::PreviewRequested, this, &TPreviewControl::menVorschauClick);
     connect(&main_, &TAusgabe::MaRequested, this, &TPreviewControl::menMAWertClick);
@@ -111,8 +111,8 @@ void TPreviewControl::MaOkClick() {
     maInp_.hide();
     TTrackingState& t = app_.Tracking;
     t.CurrentSet = t.ActiveSet;
-    hooks_.SelectSatellite(t.ActiveSet);
-    hooks_.PropagateAndLook(app_.Time.JulianDate, app_.Time.DayCount);
+    parts_.Satellite.SelectSatellite(t.ActiveSet);
+    parts_.Satellite.PropagateAndLook(app_.Time.JulianDate, app_.Time.DayCount);
     const double maNow = sources_.ActiveMa ? sources_.ActiveMa() : 0;
     const double revs = sources_.ActiveRevsPerDay ? sources_.ActiveRevsPerDay() : 0;
     if (MoveTo(app_.Time.DayCount + MaAdvanceDays(target, maNow, revs))) Snapshot();
@@ -143,7 +143,7 @@ void TPreviewControl::Snapshot() {
     TSnapshotHooks extra;
     extra.DrawDateTime = [this](const TDateTimeTexts& texts) { main_.DrawDateTime(texts.Date, texts.Time); };
     extra.ComputeSunAtCursor = sources_.ComputeSunAtCursor;
-    ShowSnapshot(app_.Tracking, app_.Time, hooks_, extra);
+    ShowSnapshot(app_.Tracking, app_.Time, parts_, extra);
 }
 
 bool TPreviewControl::MoveTo(double dayCount) {

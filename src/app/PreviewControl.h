@@ -6,7 +6,7 @@
 
 #include "AppState.h"
 #include "PreviewTime.h"
-#include "TrackingHooks.h"
+#include "Parts.h"
 
 #include <QObject>
 #include <functional>
@@ -34,7 +34,7 @@ class TPreviewControl : public QObject {
 public:
     // Connects the window's menu items, lblVorZur and UpDown2 and both dialogs.
     TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp, TAppState& app,
-                    ITrackingHooks& hooks, TPreviewSources sources, QObject* parent = nullptr);
+                    TParts parts, TPreviewSources sources, QObject* parent = nullptr);
 
     void menVorschauClick();
     void ResetPreviewStart();
@@ -59,7 +59,7 @@ private:
     TVorschau& vorschau_;
     TMAInp& maInp_;
     TAppState& app_;
-    ITrackingHooks& hooks_;
+    TParts parts_;
     TPreviewSources sources_;
     TPreviewState state_;
     std::optional<QString> rotorStyle_;   // lblRotor's colour when the preview began
