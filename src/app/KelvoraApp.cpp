@@ -54,28 +54,31 @@ void TKelvoraApp::CreateWindows() {
     connect(main_, &TAusgabe::SatellitesRequested, this, &TKelvoraApp::menListClick);
     connect(main_, &TAusgabe::LetterClicked, this, &TKelvoraApp::LetterClick);
 
-    auto shell = [this](const char* className, const char* caption) {
-        dialogs_ << new TShellDialog(className, caption, main_);
+    auto shell = [this](const char* className, const char* caption, bool placed) {
+        auto* dialog = new TShellDialog(className, caption, main_);
+        dialogs_ << dialog;
+        if (placed) placedDialogs_ << dialog;
         creationOrder_ << className;
     };
     CreateSatelliteDialogs([this, shell](const char* name) {
-        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps");
+        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps", false);
         else creationOrder_ << name;
     });
     QCoreApplication::setApplicationName("Kelvora");
     creationOrder_ << "TDataModule1";
     CreateSelectionWindow();
-    shell("THinweise", "Rotor");
+    shell("THinweise", "Rotor", true);
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     dialogs_ << satSetup_;
+    placedDialogs_ << satSetup_;
     creationOrder_ << "TSatSetup";
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
-    shell("TSeiten", "CAT Tuning");
+    shell("TSeiten", "CAT Tuning", true);
     CreatePreviewDialogs();
     creationOrder_ << "TVorschau" << "TMAInp";
-    shell("TMode", "Mode");
+    shell("TMode", "Mode", true);
     WireMapToggles();
 }
 
@@ -207,10 +210,7 @@ void TKelvoraApp::ClearIllumination() {
 
 void TKelvoraApp::PlaceDialogs() {
     const int top = main_->y() + (state_.Layout.FontScale > 16 ? 140 : 120);
-    for (QWidget* dialog : dialogs_) {
-        const QString name = dialog->objectName();
-        static const QStringList placed{"SatWahl", "SatSetup", "Hinweise", "Vorschau", "Seiten", "Mode"};
-        if (!placed.contains(name)) continue;
+    for (QWidget* dialog : placedDialogs_) {
         dialog->move(main_->x() + (main_->width() - dialog->width()) / 2, top);
     }
 }

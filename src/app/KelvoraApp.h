@@ -200,6 +200,7 @@ private:
     std::unique_ptr<TTickTimer> ticks_;   // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
     QList<QWidget*> dialogs_;
+    QList<QWidget*> placedDialogs_;   // opened centred below the main window's top
     QStringList creationOrder_;
     bool creationFailed_ = false;
     bool ended_ = false;

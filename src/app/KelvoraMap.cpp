@@ -28,6 +28,7 @@ void TKelvoraApp::CreatePreviewDialogs() {
     vorschau_->setObjectName("Vorschau");
     maInp_ = new TMAInp(state_.Layout.FontScale, main_);
     dialogs_ << vorschau_ << maInp_;
+    placedDialogs_ << vorschau_;
     TPreviewSources sources;
     sources.LocalNow = [this] { return DateTimeToDays(clock_.LocalNow()); };
     sources.ActiveRevsPerDay = [this] {
