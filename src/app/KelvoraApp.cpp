@@ -21,7 +21,8 @@
 namespace kelvora {
 
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
-    : options_(options), prompt_(prompt), clock_(clock), map_(options.ProgramFolder),
+    : options_(options), prompt_(prompt), clock_(clock),
+      mapPart_(options.ProgramFolder, {state_, orbit_, site_, track_, selection_, catalog_, passes_, prompt_}),
       cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
     state_.DataFolder = options.DataFolder;
     state_.ProgramFolder = options.ProgramFolder;
@@ -42,6 +43,7 @@ TKelvoraApp::~TKelvoraApp() {
 
 void TKelvoraApp::CreateWindows() {
     main_ = new TAusgabe;
+    mapPart_.AttachWindow(*main_);
     ticks_ = std::make_unique<TTickTimer>(*main_);
     creationOrder_ << "TAusgabe";
     lstAusGabeReset();
@@ -98,7 +100,7 @@ void TKelvoraApp::lstAusGabeReset() {
     }
     state_.Layout = ComputeLayout(state_.Start.WindowSizeOption, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
-    LoadMaps();
+    mapPart_.LoadMaps();
     ToggleLabelsChanged();
 }
 
@@ -195,7 +197,7 @@ void TKelvoraApp::ShowOptions() {
 void TKelvoraApp::ApplyWindowSize(char option) {
     state_.Layout = ComputeLayout(option, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
-    LoadMaps();
+    mapPart_.LoadMaps();
     state_.Tracking.MapRedrawCounter = 0;
     ToggleLabelsChanged();
 }

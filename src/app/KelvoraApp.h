@@ -15,8 +15,7 @@
 #include "Squint.h"
 #include "SonneU.h"
 #include "TrakStarU.h"
-#include "MapOverlays.h"
-#include "WorldMap.h"
+#include "MapPart.h"
 #include "SGP_Obs.h"
 #include "NullParts.h"
 #include "Parts.h"
@@ -52,7 +51,7 @@ struct TAppOptions {
     double LogicalDpiX = 96;
 };
 
-class TKelvoraApp : public QObject, public ISatellitePart, public IMapPart, public IOutputPart {
+class TKelvoraApp : public QObject, public ISatellitePart, public IOutputPart {
     Q_OBJECT
 public:
     TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock);
@@ -106,24 +105,14 @@ public:
     void Beep() override;
     void AdoptNewActiveSatellite() override;
     // The map, sun, data line and pass times (KelvoraMap.cpp).
-    void ShowStationOnMap() override;
     void ShowStationText() override;
-    void ZoomApplied(bool zoom2) override;
     void SetDataServerItem() override;
-    void ShowDarkMap() override;
-    void MapPointAndComposeMap() override;
-    void ComputeSunNow() override;
     void ShowIllumination() override;
     void ComputeSquint() override;
     void ShowDataLine() override;
-    void DrawDirectionArrow() override;
     void BlankDopplerText() override;
     double RangeRate() override { return track_.RangeRate; }
-    void DrawSunOverlay() override;
-    void DrawOtherSatellites() override;
-    TWorldMap& Map() { return map_; }
-    // Start settings read again (start-up step 10) may change zoom or map set.
-    void MapSetApplied(bool blueMarble) override;
+    TWorldMap& Map() { return mapPart_.Map(); }
 
     TOrbitModel& Orbit() { return orbit_; }
     const TElementCatalog& Catalog() const { return catalog_; }
@@ -139,7 +128,7 @@ private:
     void End(int exitCode);
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
-    TParts Parts() { return {*this, *this, *this, radio_, rotor_}; }
+    TParts Parts() { return {*this, mapPart_, *this, radio_, rotor_}; }
     // The satellite windows and their wiring (KelvoraSatellites.cpp).
     void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
     void CreateSelectionWindow();
@@ -155,8 +144,6 @@ private:
     // The map and the output (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
-    void LoadMaps();
-    TOverlayContext OverlayContext();
     void UpdatePassOfActive();
 
     TAppOptions options_;
@@ -183,14 +170,11 @@ private:
     TSatFilesII* satFilesII_ = nullptr;
     TSortSats* sortSats_ = nullptr;
     TSatelliteName* satName_ = nullptr;
-    TWorldMap map_;
-    TSunState sun_;
     std::vector<TPassInfo> passes_;
-    TGroundTrackMode trackMode_ = TGroundTrackMode::Off;
-    bool mapsLoaded_ = false;
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;
     std::unique_ptr<TPreviewControl> preview_;
+    TMapPart mapPart_;
     // Until the radio and the rotor are built.
     TNullRadioPart radio_;
     TNullRotorPart rotor_;
