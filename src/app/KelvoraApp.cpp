@@ -23,6 +23,7 @@ namespace kelvora {
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
     : options_(options), prompt_(prompt), clock_(clock),
       mapPart_(options.ProgramFolder, {state_, orbit_, site_, track_, selection_, catalog_, passes_, prompt_}),
+      outputPart_({state_, orbit_, site_, track_, catalog_, squintSlots_, mapPart_.Sun(), passes_}),
       cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
     state_.DataFolder = options.DataFolder;
     state_.ProgramFolder = options.ProgramFolder;
@@ -44,6 +45,7 @@ TKelvoraApp::~TKelvoraApp() {
 void TKelvoraApp::CreateWindows() {
     main_ = new TAusgabe;
     mapPart_.AttachWindow(*main_);
+    outputPart_.AttachWindow(*main_);
     ticks_ = std::make_unique<TTickTimer>(*main_);
     creationOrder_ << "TAusgabe";
     lstAusGabeReset();
@@ -59,7 +61,7 @@ void TKelvoraApp::CreateWindows() {
     auto shell = [this](const char* className, const char* caption, bool placed) {
         auto* dialog = new TShellDialog(className, caption, main_);
         dialogs_ << dialog;
-        if (placed) placedDialogs_ << dialog;
+        if (placed) outputPart_.AddPlacedDialog(dialog);
         creationOrder_ << className;
     };
     CreateSatelliteDialogs([this, shell](const char* name) {
@@ -72,7 +74,7 @@ void TKelvoraApp::CreateWindows() {
     shell("THinweise", "Rotor", true);
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     dialogs_ << satSetup_;
-    placedDialogs_ << satSetup_;
+    outputPart_.AddPlacedDialog(satSetup_);
     creationOrder_ << "TSatSetup";
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
@@ -101,7 +103,7 @@ void TKelvoraApp::lstAusGabeReset() {
     state_.Layout = ComputeLayout(state_.Start.WindowSizeOption, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
     mapPart_.LoadMaps();
-    ToggleLabelsChanged();
+    outputPart_.ToggleLabelsChanged();
 }
 
 TStartupResult TKelvoraApp::FormShow() {
@@ -118,7 +120,7 @@ TStartupResult TKelvoraApp::FormShow() {
 
 TStartupResult TKelvoraApp::RunStartupSequence() {
     const TStartupResult result = sequence_.Run();
-    ToggleLabelsChanged();
+    outputPart_.ToggleLabelsChanged();
     if (result.StartTimer) {
         ticks_->Start();
         // The first tick comes at once, so the display is current from the start
@@ -199,22 +201,7 @@ void TKelvoraApp::ApplyWindowSize(char option) {
     main_->ApplyLayout(state_.Layout);
     mapPart_.LoadMaps();
     state_.Tracking.MapRedrawCounter = 0;
-    ToggleLabelsChanged();
-}
-
-void TKelvoraApp::ToggleLabelsChanged() {
-    if (main_) main_->ShowToggleTexts(ToggleTexts(state_));
-}
-
-void TKelvoraApp::ClearIllumination() {
-    if (main_) main_->ClearIllumination();
-}
-
-void TKelvoraApp::PlaceDialogs() {
-    const int top = main_->y() + (state_.Layout.FontScale > 16 ? 140 : 120);
-    for (QWidget* dialog : placedDialogs_) {
-        dialog->move(main_->x() + (main_->width() - dialog->width()) / 2, top);
-    }
+    outputPart_.ToggleLabelsChanged();
 }
 
 void TKelvoraApp::SetupObserver(double latitude, double longitude, double heightMetres) {
@@ -234,8 +221,6 @@ double TKelvoraApp::PropagateAndLook(double julianDate, double dayCount) {
 void TKelvoraApp::SubSatellitePoint() {
     kelvora::SubSatellitePoint(track_, state_.Time.JulianDate, state_.Time.ClockOffset);
 }
-
-void TKelvoraApp::Beep() { QApplication::beep(); }
 
 void TKelvoraApp::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }
 

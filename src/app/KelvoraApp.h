@@ -16,6 +16,7 @@
 #include "SonneU.h"
 #include "TrakStarU.h"
 #include "MapPart.h"
+#include "OutputPart.h"
 #include "SGP_Obs.h"
 #include "NullParts.h"
 #include "Parts.h"
@@ -51,7 +52,7 @@ struct TAppOptions {
     double LogicalDpiX = 96;
 };
 
-class TKelvoraApp : public QObject, public ISatellitePart, public IOutputPart {
+class TKelvoraApp : public QObject, public ISatellitePart {
     Q_OBJECT
 public:
     TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock);
@@ -82,10 +83,7 @@ public:
     // How the application ends (default: leave the event loop with the exit code).
     std::function<void(int exitCode)> EndApplication;
 
-    // The satellite, map and output parts (start-up and tick).
-    void ToggleLabelsChanged() override;
-    void ClearIllumination() override;
-    void PlaceDialogs() override;
+    // The satellite part (start-up and tick).
     void SetupObserver(double latitude, double longitude, double heightMetres) override;
     void ReadGroupList() override;
     void ReadNames() override;
@@ -102,15 +100,8 @@ public:
     void SubSatellitePoint() override;
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
-    void Beep() override;
     void AdoptNewActiveSatellite() override;
-    // The map, sun, data line and pass times (KelvoraMap.cpp).
-    void ShowStationText() override;
-    void SetDataServerItem() override;
-    void ShowIllumination() override;
     void ComputeSquint() override;
-    void ShowDataLine() override;
-    void BlankDopplerText() override;
     double RangeRate() override { return track_.RangeRate; }
     TWorldMap& Map() { return mapPart_.Map(); }
 
@@ -128,7 +119,7 @@ private:
     void End(int exitCode);
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
-    TParts Parts() { return {*this, mapPart_, *this, radio_, rotor_}; }
+    TParts Parts() { return {*this, mapPart_, outputPart_, radio_, rotor_}; }
     // The satellite windows and their wiring (KelvoraSatellites.cpp).
     void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
     void CreateSelectionWindow();
@@ -141,10 +132,9 @@ private:
     // The tracking cycle follows the selection: letters, set numbers, active set.
     void SyncSelectionToTracking();
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
-    // The map and the output (KelvoraMap.cpp).
+    // The preview dialogs and the map toggles (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
-    void UpdatePassOfActive();
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -175,6 +165,7 @@ private:
     TMAInp* maInp_ = nullptr;
     std::unique_ptr<TPreviewControl> preview_;
     TMapPart mapPart_;
+    TOutputPart outputPart_;
     // Until the radio and the rotor are built.
     TNullRadioPart radio_;
     TNullRotorPart rotor_;
@@ -184,7 +175,6 @@ private:
     std::unique_ptr<TTickTimer> ticks_;   // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
     QList<QWidget*> dialogs_;
-    QList<QWidget*> placedDialogs_;   // opened centred below the main window's top
     QStringList creationOrder_;
     bool creationFailed_ = false;
     bool ended_ = false;

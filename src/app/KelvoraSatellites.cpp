@@ -65,7 +65,7 @@ void TKelvoraApp::CreateSelectionWindow() {
     satWahl_->setObjectName("SatWahl");
     creationOrder_ << "TSatWahl";
     dialogs_ << satWahl_;
-    placedDialogs_ << satWahl_;
+    outputPart_.AddPlacedDialog(satWahl_);
 
     satWahl_->GroupName = [this] { return groups_->CurrentGroup(); };
     satWahl_->GroupFile = [this] { return groups_->CurrentGroupFile(); };
