@@ -120,6 +120,9 @@ private:
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
     TParts Parts() { return {*this, mapPart_, outputPart_, radio_, rotor_}; }
+    // The radio and the rotor follow the active satellite (a new tracking run is told
+    // them by the tracking cycle).
+    void NotifySatelliteChanged(TSatelliteChange reason);
     // The satellite windows and their wiring (KelvoraSatellites.cpp).
     void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
     void CreateSelectionWindow();

@@ -270,8 +270,14 @@ void TKelvoraApp::menListClick() {
 
 void TKelvoraApp::LetterClick(int letter) {
     selection_.ActiveLetter = letter;
-    SwitchActiveSatellite(selection_, groups_->CurrentGroup(), selectionHooks_);
+    const bool switched = SwitchActiveSatellite(selection_, groups_->CurrentGroup(), selectionHooks_);
     SyncSelectionToTracking();
+    if (switched) NotifySatelliteChanged(TSatelliteChange::LetterClick);
+}
+
+void TKelvoraApp::NotifySatelliteChanged(TSatelliteChange reason) {
+    radio_.ActiveSatelliteChanged(reason);
+    rotor_.ActiveSatelliteChanged(reason);
 }
 
 void TKelvoraApp::AdoptNewActiveSatellite() {
@@ -287,6 +293,7 @@ void TKelvoraApp::AdoptNewActiveSatellite() {
     const QString text = QStringLiteral(" %1: %2").arg(LetterOf(letter)).arg(CatalogName(catalog_, t.ActiveSet));
     main_->SetStatusPanel(0, text);
     main_->ShowSatName(text);
+    NotifySatelliteChanged(TSatelliteChange::Automatic);
 }
 
 }  // namespace kelvora
