@@ -9,6 +9,7 @@
 #include "ElementFileLoader.h"
 #include "OperatorPrompt.h"
 #include "SGP_Obs.h"
+#include "QuietParts.h"
 #include "TrackingCycle.h"
 
 #include <QApplication>
@@ -111,11 +112,11 @@ BENCHMARK(BM_TickWithMapRedraw)->Unit(benchmark::kMillisecond);
 
 // The cycle's own work for 12 satellites, half of them deep-space, without drawing:
 // the same orbit calls the application makes for each letter.
-struct OrbitOnlyHooks : ITrackingHooks {
+struct OrbitOnlyHooks : kelvora::test::QuietParts {
     TOrbitModel& orbit;
     TObserverSite site;
     TTrackState track;
-    explicit OrbitOnlyHooks(TOrbitModel& model) : orbit(model) { SetupObserver(site, 48.15, 11.58, 520); }
+    explicit OrbitOnlyHooks(TOrbitModel& model) : orbit(model) { kelvora::SetupObserver(site, 48.15, 11.58, 520); }
     void SelectSatellite(int set) override { orbit.SelectSatellite(set); }
     double PropagateAndLook(double jd, double dayCount) override {
         kelvora::PropagateAndLook(orbit, site, track, jd, dayCount);
@@ -139,7 +140,7 @@ void BM_CycleTwelveSatellitesNoDrawing(benchmark::State& state) {
     tracking.ActiveSet = tracking.SelectedSets.front();
     TTimeScales time;
     OrbitOnlyHooks hooks(orbit);
-    TrackingCycle cycle(tracking, time, hooks);
+    TrackingCycle cycle(tracking, time, hooks.Parts());
     cycle.StartTracking(catalog.Count());
     double local = DateTimeToDays(QDateTime(QDate(2024, 3, 13), QTime(12, 0)));  // 30 days after the epochs
     for (auto _ : state) {

@@ -210,6 +210,7 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
     int i = 0;
     for (const ToggleInfo& s : toggles) {
         QLabel* label = ToggleLabel(parent, s.name, s.caption, s.hint);
+        if (i == 0) rotorLabel_ = label;
         grid->addWidget(label, i / 6, i % 6);
         ++i;
     }

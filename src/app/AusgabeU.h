@@ -79,8 +79,10 @@ public:
     void WireMapToggles(TAppState& app, TMapToggleHooks hooks);
     QString ToggleText(const QString& labelName) const;
 
-    QTimer* Timer1() const { return timer1_; }
+    // Started and stopped only by its owner, TTickTimer; others may look.
+    const QTimer* Timer1() const { return timer1_; }
     QTimer* Timer2() const { return timer2_; }
+    QLabel* RotorLabel() const { return rotorLabel_; }   // lblRotor
     TDateTimeBox* DateTimeBox() const { return dateTime_; }
 
     // Asked when the window is closed by its frame; returns whether it may close.
@@ -131,6 +133,9 @@ private:
     TDateTimeBox* dateTime_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
+    QLabel* rotorLabel_ = nullptr;
+
+    friend class TTickTimer;
 };
 
 }  // namespace kelvora

@@ -5,7 +5,9 @@
 #include "InsideEarth.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
+#include "TickTimer.h"
 #include "StartSettingsApply.h"
+#include "WindowLayout.h"
 #include "PreviewControl.h"
 #include "SatGroups.h"
 #include "WindowShells.h"
@@ -19,8 +21,10 @@
 namespace kelvora {
 
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
-    : options_(options), prompt_(prompt), clock_(clock), map_(options.ProgramFolder),
-      cycle_(state_.Tracking, state_.Time, *this), sequence_(state_, *this, prompt_, cycle_) {
+    : options_(options), prompt_(prompt), clock_(clock),
+      mapPart_(options.ProgramFolder, {state_, orbit_, site_, track_, selection_, catalog_, passes_, prompt_}),
+      outputPart_({state_, orbit_, site_, track_, catalog_, squintSlots_, mapPart_.Sun(), passes_}),
+      cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
     state_.DataFolder = options.DataFolder;
     state_.ProgramFolder = options.ProgramFolder;
     state_.SecondInstance = options.SecondInstance;
@@ -40,39 +44,45 @@ TKelvoraApp::~TKelvoraApp() {
 
 void TKelvoraApp::CreateWindows() {
     main_ = new TAusgabe;
+    mapPart_.AttachWindow(*main_);
+    outputPart_.AttachWindow(*main_);
+    ticks_ = std::make_unique<TTickTimer>(*main_);
     creationOrder_ << "TAusgabe";
     lstAusGabeReset();
     connect(main_, &TAusgabe::QuitRequested, this, &TKelvoraApp::menBeendenClick);
     connect(main_, &TAusgabe::OptionsRequested, this, &TKelvoraApp::ShowOptions);
-    connect(main_->Timer1(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
+    connect(ticks_->Source(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
     connect(main_->Timer2(), &QTimer::timeout, this, &TKelvoraApp::Timer2Timer);
     main_->CloseQuery = [this] { return FormCloseQuery(); };
 
     connect(main_, &TAusgabe::SatellitesRequested, this, &TKelvoraApp::menListClick);
     connect(main_, &TAusgabe::LetterClicked, this, &TKelvoraApp::LetterClick);
 
-    auto shell = [this](const char* className, const char* caption) {
-        dialogs_ << new TShellDialog(className, caption, main_);
+    auto shell = [this](const char* className, const char* caption, bool placed) {
+        auto* dialog = new TShellDialog(className, caption, main_);
+        dialogs_ << dialog;
+        if (placed) outputPart_.AddPlacedDialog(dialog);
         creationOrder_ << className;
     };
     CreateSatelliteDialogs([this, shell](const char* name) {
-        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps");
+        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps", false);
         else creationOrder_ << name;
     });
     QCoreApplication::setApplicationName("Kelvora");
     creationOrder_ << "TDataModule1";
     CreateSelectionWindow();
-    shell("THinweise", "Rotor");
+    shell("THinweise", "Rotor", true);
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     dialogs_ << satSetup_;
+    outputPart_.AddPlacedDialog(satSetup_);
     creationOrder_ << "TSatSetup";
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
-    shell("TSeiten", "CAT Tuning");
+    shell("TSeiten", "CAT Tuning", true);
     CreatePreviewDialogs();
     creationOrder_ << "TVorschau" << "TMAInp";
-    shell("TMode", "Mode");
+    shell("TMode", "Mode", true);
     WireMapToggles();
 }
 
@@ -82,25 +92,18 @@ void TKelvoraApp::lstAusGabeReset() {
     try {
         state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
         state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
-        ReadStartSettings(state_, *this);
-        ReReadFirstStartLines();
+        ReadStartSettings(state_, Parts());
+        // Once the window exists, the stored copy of the rotor-server option stands
+        // until the start-up reads "SatStart.SQF" again (the server use is already set).
+        state_.Start.RotorServerOption = state_.Start.StoredRotorServerOption;
     } catch (const ConfigError& error) {
         creationFailed_ = true;
         prompt_.Message(QString::fromStdString(error.what()), IOperatorPrompt::Icon::Error);
     }
     state_.Layout = ComputeLayout(state_.Start.WindowSizeOption, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
-    LoadMaps();
-    ToggleLabelsChanged();
-}
-
-void TKelvoraApp::ReReadFirstStartLines() {
-    ConfigFile f = ConfigFile::Open(state_.DataFolder + "SatStartISS.SQF");
-    state_.Start.RotorOnStart = f.ReadChar();
-    state_.Start.CatOnStart = f.ReadChar();
-    state_.Start.AutoChangeStart = f.ReadChar();
-    state_.Start.RotorServerOption = f.ReadChar();
-    state_.Start.WindowSizeOption = f.ReadChar();
+    mapPart_.LoadMaps();
+    outputPart_.ToggleLabelsChanged();
 }
 
 TStartupResult TKelvoraApp::FormShow() {
@@ -117,9 +120,9 @@ TStartupResult TKelvoraApp::FormShow() {
 
 TStartupResult TKelvoraApp::RunStartupSequence() {
     const TStartupResult result = sequence_.Run();
-    ToggleLabelsChanged();
+    outputPart_.ToggleLabelsChanged();
     if (result.StartTimer) {
-        main_->Timer1()->start();
+        ticks_->Start();
         // The first tick comes at once, so the display is current from the start
         // rather than a timer interval later.
         if (options_.QuitAfterTicks == 0) menBeendenClick();
@@ -146,16 +149,17 @@ void TKelvoraApp::Timer1Timer() {
 
 void TKelvoraApp::Timer2Timer() {
     main_->Timer2()->stop();
-    main_->Timer1()->start();
+    ticks_->Start();
 }
 
 void TKelvoraApp::ShutdownRadioAndServers() {
-    // Radio closing commands and the server links come with the radio and rotor work.
+    radio_.ShutDownRadio();
+    rotor_.ShutDownRotor();
 }
 
 void TKelvoraApp::menBeendenClick() {
     if (ended_) return;
-    main_->Timer1()->stop();
+    ticks_->Stop();
     TWindowPosition position = state_.WindowPosition;
     position.Top = main_->y();
     position.Left = main_->x();
@@ -171,7 +175,7 @@ void TKelvoraApp::menBeendenClick() {
 
 bool TKelvoraApp::FormCloseQuery() {
     if (ended_) return true;
-    main_->Timer1()->stop();
+    ticks_->Stop();
     ShutdownRadioAndServers();
     End(exitCode_);
     return true;
@@ -181,7 +185,7 @@ void TKelvoraApp::End(int exitCode) {
     if (ended_) return;
     ended_ = true;
     exitCode_ = exitCode;
-    if (main_) main_->Timer1()->stop();
+    if (ticks_) ticks_->Stop();
     EndApplication(exitCode);
 }
 
@@ -195,27 +199,9 @@ void TKelvoraApp::ShowOptions() {
 void TKelvoraApp::ApplyWindowSize(char option) {
     state_.Layout = ComputeLayout(option, options_.ScreenWidth, options_.LogicalDpiX);
     main_->ApplyLayout(state_.Layout);
-    LoadMaps();
+    mapPart_.LoadMaps();
     state_.Tracking.MapRedrawCounter = 0;
-    ToggleLabelsChanged();
-}
-
-void TKelvoraApp::ToggleLabelsChanged() {
-    if (main_) main_->ShowToggleTexts(ToggleTexts(state_));
-}
-
-void TKelvoraApp::ClearIllumination() {
-    if (main_) main_->ClearIllumination();
-}
-
-void TKelvoraApp::PlaceDialogs() {
-    const int top = main_->y() + (state_.Layout.FontScale > 16 ? 140 : 120);
-    for (QWidget* dialog : dialogs_) {
-        const QString name = dialog->objectName();
-        static const QStringList placed{"SatWahl", "SatSetup", "Hinweise", "Vorschau", "Seiten", "Mode"};
-        if (!placed.contains(name)) continue;
-        dialog->move(main_->x() + (main_->width() - dialog->width()) / 2, top);
-    }
+    outputPart_.ToggleLabelsChanged();
 }
 
 void TKelvoraApp::SetupObserver(double latitude, double longitude, double heightMetres) {
@@ -235,8 +221,6 @@ double TKelvoraApp::PropagateAndLook(double julianDate, double dayCount) {
 void TKelvoraApp::SubSatellitePoint() {
     kelvora::SubSatellitePoint(track_, state_.Time.JulianDate, state_.Time.ClockOffset);
 }
-
-void TKelvoraApp::Beep() { QApplication::beep(); }
 
 void TKelvoraApp::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }
 

@@ -15,13 +15,13 @@
 #include "Squint.h"
 #include "SonneU.h"
 #include "TrakStarU.h"
-#include "MapOverlays.h"
-#include "WorldMap.h"
+#include "MapPart.h"
+#include "OutputPart.h"
 #include "SGP_Obs.h"
-#include "StartupHooks.h"
+#include "NullParts.h"
+#include "Parts.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
-#include "TrackingHooks.h"
 
 #include <QObject>
 #include <QStringList>
@@ -41,6 +41,7 @@ class TSatelliteName;
 class TVorschau;
 class TMAInp;
 class TPreviewControl;
+class TTickTimer;
 
 struct TAppOptions {
     QString DataFolder;
@@ -51,7 +52,7 @@ struct TAppOptions {
     double LogicalDpiX = 96;
 };
 
-class TKelvoraApp : public QObject, public IStartupHooks, public ITrackingHooks {
+class TKelvoraApp : public QObject, public ISatellitePart {
     Q_OBJECT
 public:
     TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock);
@@ -82,45 +83,27 @@ public:
     // How the application ends (default: leave the event loop with the exit code).
     std::function<void(int exitCode)> EndApplication;
 
-    // IStartupHooks: the window-side effects of the start settings.
-    void ToggleLabelsChanged() override;
-    void ClearIllumination() override;
-    void PlaceDialogs() override;
+    // The satellite part (start-up and tick).
     void SetupObserver(double latitude, double longitude, double heightMetres) override;
     void ReadGroupList() override;
     void ReadNames() override;
-    void ReadSquintAndCatTuning() override;
+    void ReadSquint() override;
     void ReadGroupSourcesAndSelection() override;
     bool OpenSourceFile() override;
     int LoadElementsAndResolveSelection() override;
     void ShowSelectionWindowIfRequested() override;
     void ApplyElementFolderChoice() override;
     void TimeScaleApplied() override;
-    // ITrackingHooks: the orbit computation and the window-side effects of the cycle.
     void SelectSatellite(int set) override;
     double PropagateAndLook(double julianDate, double dayCount) override;
     bool Computable() override { return computable_; }
     void SubSatellitePoint() override;
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
-    void Beep() override;
     void AdoptNewActiveSatellite() override;
-    // The map, sun, data line and pass times (KelvoraMap.cpp).
-    void ShowStation() override;
-    void ShowDarkMap() override;
-    void MapPointAndComposeMap() override;
-    void ComputeSunNow() override;
-    void ShowIllumination() override;
     void ComputeSquint() override;
-    void ShowDataLine() override;
-    void DrawDirectionArrow() override;
-    void BlankDopplerText() override;
     double RangeRate() override { return track_.RangeRate; }
-    void DrawSunOverlay() override;
-    void DrawOtherSatellites() override;
-    TWorldMap& Map() { return map_; }
-    // Start settings read again (start-up step 10) may change zoom or map set.
-    void MapSetApplied(bool blueMarble) override;
+    TWorldMap& Map() { return mapPart_.Map(); }
 
     TOrbitModel& Orbit() { return orbit_; }
     const TElementCatalog& Catalog() const { return catalog_; }
@@ -132,11 +115,14 @@ public:
 
 private:
     void lstAusGabeReset();
-    void ReReadFirstStartLines();
     void ApplyWindowSize(char option);
     void End(int exitCode);
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers();
+    TParts Parts() { return {*this, mapPart_, outputPart_, radio_, rotor_}; }
+    // The radio and the rotor follow the active satellite (a new tracking run is told
+    // them by the tracking cycle).
+    void NotifySatelliteChanged(TSatelliteChange reason);
     // The satellite windows and their wiring (KelvoraSatellites.cpp).
     void CreateSatelliteDialogs(const std::function<void(const char*)>& created);
     void CreateSelectionWindow();
@@ -149,12 +135,9 @@ private:
     // The tracking cycle follows the selection: letters, set numbers, active set.
     void SyncSelectionToTracking();
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
-    // The map and the output (KelvoraMap.cpp).
+    // The preview dialogs and the map toggles (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
-    void LoadMaps();
-    TOverlayContext OverlayContext();
-    void UpdatePassOfActive();
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -180,17 +163,19 @@ private:
     TSatFilesII* satFilesII_ = nullptr;
     TSortSats* sortSats_ = nullptr;
     TSatelliteName* satName_ = nullptr;
-    TWorldMap map_;
-    TSunState sun_;
     std::vector<TPassInfo> passes_;
-    TGroundTrackMode trackMode_ = TGroundTrackMode::Off;
-    bool mapsLoaded_ = false;
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;
     std::unique_ptr<TPreviewControl> preview_;
+    TMapPart mapPart_;
+    TOutputPart outputPart_;
+    // Until the radio and the rotor are built.
+    TNullRadioPart radio_;
+    TNullRotorPart rotor_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;
+    std::unique_ptr<TTickTimer> ticks_;   // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
     QList<QWidget*> dialogs_;
     QStringList creationOrder_;

@@ -14,6 +14,7 @@
 #include "SatNameDlg.h"
 #include "SatWahlU.h"
 #include "SatfilesIIU.h"
+#include "TickTimer.h"
 #include "SortSatsU.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ void TKelvoraApp::CreateSelectionWindow() {
     satWahl_->setObjectName("SatWahl");
     creationOrder_ << "TSatWahl";
     dialogs_ << satWahl_;
+    outputPart_.AddPlacedDialog(satWahl_);
 
     satWahl_->GroupName = [this] { return groups_->CurrentGroup(); };
     satWahl_->GroupFile = [this] { return groups_->CurrentGroupFile(); };
@@ -112,7 +114,7 @@ void TKelvoraApp::WireSelectionHooks() {
     h.ClearWarmUp = [this] { state_.Tracking.ResetWarmUp(); };
     h.RestartMainTimer = [this] {
         SyncSelectionToTracking();
-        if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) main_->Timer1()->start();
+        if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) ticks_->Start();
     };
     h.LookupSquint = [this](int set, const QString& name) {
         if (set < 1 || static_cast<size_t>(set) >= squintSlots_.size()) return;
@@ -163,12 +165,11 @@ void TKelvoraApp::WarnOfStaleElements() {
         ElementAgeDays(orbit_.Slot(set).JulianEpoch, state_.Time.JulianDate - state_.Time.ClockOffset);
     if (!ElementsStale(age, state_.Start.StaleElementDays)) return;
     // The box is modal: the main timer would otherwise tick on behind it.
-    QTimer* timer = main_->Timer1();
-    const bool ticking = timer->isActive();
-    timer->stop();
+    const bool ticking = ticks_->Running();
+    ticks_->Stop();
     prompt_.Message(StaleElementsWarning(CatalogName(catalog_, set), QFileInfo(loadedElementFile_).fileName(), age),
                     IOperatorPrompt::Icon::Warning);
-    if (ticking && !ended_) timer->start();
+    if (ticking && !ended_) ticks_->Start();
 }
 
 void TKelvoraApp::SyncSelectionToTracking() {
@@ -199,7 +200,7 @@ void TKelvoraApp::ReadNames() {
         throw ConfigError(kNameOptionsFile, 0, QString::fromStdString(error));
 }
 
-void TKelvoraApp::ReadSquintAndCatTuning() {
+void TKelvoraApp::ReadSquint() {
     const auto table = ReadSquintFile(LocalPath(DataFilePath(state_.DataFolder, "Squint.SQF")));
     if (!table) throw ConfigError("Squint.SQF", 0, "File not found");
     squintTable_ = *table;
@@ -260,7 +261,7 @@ void TKelvoraApp::ApplyElementFolderChoice() {
 void TKelvoraApp::menListClick() {
     for (const char* name : {"cmdZeigen", "cmdDelete", "cmdAktSat"})
         if (auto* button = satWahl_->findChild<QPushButton*>(name)) button->setEnabled(false);
-    main_->Timer1()->stop();
+    ticks_->Stop();
     satWahl_->setWindowTitle("Satellites");
     selection_.OpenedFromMenu = true;
     selection_.ShowRequestedByMenu = true;
@@ -269,8 +270,14 @@ void TKelvoraApp::menListClick() {
 
 void TKelvoraApp::LetterClick(int letter) {
     selection_.ActiveLetter = letter;
-    SwitchActiveSatellite(selection_, groups_->CurrentGroup(), selectionHooks_);
+    const bool switched = SwitchActiveSatellite(selection_, groups_->CurrentGroup(), selectionHooks_);
     SyncSelectionToTracking();
+    if (switched) NotifySatelliteChanged(TSatelliteChange::LetterClick);
+}
+
+void TKelvoraApp::NotifySatelliteChanged(TSatelliteChange reason) {
+    radio_.ActiveSatelliteChanged(reason);
+    rotor_.ActiveSatelliteChanged(reason);
 }
 
 void TKelvoraApp::AdoptNewActiveSatellite() {
@@ -286,6 +293,7 @@ void TKelvoraApp::AdoptNewActiveSatellite() {
     const QString text = QStringLiteral(" %1: %2").arg(LetterOf(letter)).arg(CatalogName(catalog_, t.ActiveSet));
     main_->SetStatusPanel(0, text);
     main_->ShowSatName(text);
+    NotifySatelliteChanged(TSatelliteChange::Automatic);
 }
 
 }  // namespace kelvora

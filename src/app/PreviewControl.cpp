@@ -2,6 +2,7 @@
 
 #include "AusgabeU.h"
 #include "MAinpU.h"
+#include "TickTimer.h"
 #include "UpDown.h"
 #include "VorschauU.h"
 
@@ -15,9 +16,9 @@ namespace {
 const QString kDateError = "Invalid argument to date encode";
 }
 
-TPreviewControl::TPreviewControl(TAusgabe& main, TVorschau& vorschau, TMAInp& maInp, TAppState& app,
-                                 ITrackingHooks& hooks, TPreviewSources sources, QObject* parent)
-    : QObject(parent), main_(main), vorschau_(vorschau), maInp_(maInp), app_(app), hooks_(hooks),
+TPreviewControl::TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp,
+                                 TAppState& app, TParts parts, TPreviewSources sources, QObject* parent)
+    : QObject(parent), main_(main), ticks_(ticks), vorschau_(vorschau), maInp_(maInp), app_(app), parts_(parts),
       sources_(std::move(sources)) {
     connect(&main_, &TAusgabe::PreviewRequested, this, &TPreviewControl::menVorschauClick);
     connect(&main_, &TAusgabe::MaRequested, this, &TPreviewControl::menMAWertClick);
@@ -35,11 +36,11 @@ TPreviewControl::TPreviewControl(TAusgabe& main, TVorschau& vorschau, TMAInp& ma
 }
 
 void TPreviewControl::menVorschauClick() {
-    if (const auto* rotor = main_.findChild<QLabel*>("lblRotor")) rotorStyle_ = rotor->styleSheet();
+    rotorStyle_ = main_.RotorLabel()->styleSheet();
     app_.Tracking.TimeMode = TTimeMode::Preview;
     main_.BlankFrequencyDisplays();
     main_.SetRxTxEnabled(false);
-    main_.Timer1()->stop();
+    ticks_.Stop();
     if (!state_.Initialised) {
         ResetPreviewStart();
         state_.Initialised = true;
@@ -76,7 +77,7 @@ void TPreviewControl::cmdStartOkClick() {
 
 void TPreviewControl::cmdStartCancelClick() {
     main_.ShowPreviewControls(false);
-    main_.Timer1()->start();
+    ticks_.Start();
     app_.Tracking.TimeMode = TTimeMode::RealTime;
     app_.Tracking.MapRedrawCounter = 0;
     vorschau_.hide();
@@ -98,7 +99,7 @@ void TPreviewControl::lblVorZurClick() {
 void TPreviewControl::menMAWertClick() {
     maInp_.HideWarning();
     main_.BlankFrequencyDisplays();
-    main_.Timer1()->stop();
+    ticks_.Stop();
     main_.ShowPreviewControls(false);
     app_.Tracking.TimeMode = TTimeMode::MaStepping;
     ResetPreviewStart();
@@ -110,15 +111,15 @@ void TPreviewControl::MaOkClick() {
     maInp_.hide();
     TTrackingState& t = app_.Tracking;
     t.CurrentSet = t.ActiveSet;
-    hooks_.SelectSatellite(t.ActiveSet);
-    hooks_.PropagateAndLook(app_.Time.JulianDate, app_.Time.DayCount);
+    parts_.Satellite.SelectSatellite(t.ActiveSet);
+    parts_.Satellite.PropagateAndLook(app_.Time.JulianDate, app_.Time.DayCount);
     const double maNow = sources_.ActiveMa ? sources_.ActiveMa() : 0;
     const double revs = sources_.ActiveRevsPerDay ? sources_.ActiveRevsPerDay() : 0;
     if (MoveTo(app_.Time.DayCount + MaAdvanceDays(target, maNow, revs))) Snapshot();
 }
 
 void TPreviewControl::MaCancelClick() {
-    main_.Timer1()->start();
+    ticks_.Start();
     app_.Tracking.TimeMode = TTimeMode::RealTime;
     app_.Tracking.MapRedrawCounter = 0;
     maInp_.hide();
@@ -126,7 +127,7 @@ void TPreviewControl::MaCancelClick() {
 
 void TPreviewControl::menEchtzeitClick() {
     if (rotorStyle_) {
-        if (auto* rotor = main_.findChild<QLabel*>("lblRotor")) rotor->setStyleSheet(*rotorStyle_);
+        main_.RotorLabel()->setStyleSheet(*rotorStyle_);
     }
     TTrackingState& t = app_.Tracking;
     // As at the start of a tracking run: the first tick recolours every letter.
@@ -142,7 +143,7 @@ void TPreviewControl::Snapshot() {
     TSnapshotHooks extra;
     extra.DrawDateTime = [this](const TDateTimeTexts& texts) { main_.DrawDateTime(texts.Date, texts.Time); };
     extra.ComputeSunAtCursor = sources_.ComputeSunAtCursor;
-    ShowSnapshot(app_.Tracking, app_.Time, hooks_, extra);
+    ShowSnapshot(app_.Tracking, app_.Time, parts_, extra);
 }
 
 bool TPreviewControl::MoveTo(double dayCount) {

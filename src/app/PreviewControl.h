@@ -6,7 +6,7 @@
 
 #include "AppState.h"
 #include "PreviewTime.h"
-#include "TrackingHooks.h"
+#include "Parts.h"
 
 #include <QObject>
 #include <functional>
@@ -15,6 +15,7 @@
 namespace kelvora {
 
 class TAusgabe;
+class TTickTimer;
 class TVorschau;
 class TMAInp;
 
@@ -32,8 +33,8 @@ class TPreviewControl : public QObject {
     Q_OBJECT
 public:
     // Connects the window's menu items, lblVorZur and UpDown2 and both dialogs.
-    TPreviewControl(TAusgabe& main, TVorschau& vorschau, TMAInp& maInp, TAppState& app, ITrackingHooks& hooks,
-                    TPreviewSources sources, QObject* parent = nullptr);
+    TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp, TAppState& app,
+                    TParts parts, TPreviewSources sources, QObject* parent = nullptr);
 
     void menVorschauClick();
     void ResetPreviewStart();
@@ -54,10 +55,11 @@ private:
     bool MoveTo(double dayCount);
 
     TAusgabe& main_;
+    TTickTimer& ticks_;
     TVorschau& vorschau_;
     TMAInp& maInp_;
     TAppState& app_;
-    ITrackingHooks& hooks_;
+    TParts parts_;
     TPreviewSources sources_;
     TPreviewState state_;
     std::optional<QString> rotorStyle_;   // lblRotor's colour when the preview began

@@ -6,6 +6,8 @@
 #include "DateTimeBox.h"
 #include "MAinpU.h"
 #include "PreviewControl.h"
+#include "QuietParts.h"
+#include "TickTimer.h"
 #include "TextLineBox.h"
 #include "UpDown.h"
 #include "VorschauU.h"
@@ -20,9 +22,10 @@
 #include <gtest/gtest.h>
 
 using namespace kelvora;
+using kelvora::test::QuietParts;
 
 namespace {
-struct CountingHooks : ITrackingHooks {
+struct CountingHooks : QuietParts {
     int Snapshots = 0;   // one SelectSatellite per snapshot or MA search
     int Forbidden = 0;   // data server, CAT and rotor
     void SelectSatellite(int) override { ++Snapshots; }
@@ -36,6 +39,7 @@ struct CountingHooks : ITrackingHooks {
 struct PreviewWindow : ::testing::Test {
     TAppState app;
     TAusgabe main;
+    TTickTimer ticks{main};
     TVorschau* vorschau = new TVorschau(&main);
     TMAInp* maInp = new TMAInp(15, &main);
     CountingHooks hooks;
@@ -54,8 +58,8 @@ struct PreviewWindow : ::testing::Test {
         sources.ActiveRevsPerDay = [] { return 16.0; };
         sources.ActiveMa = [this] { return ma; };
         sources.ReportError = [this](const QString& text) { errors << text; };
-        control = std::make_unique<TPreviewControl>(main, *vorschau, *maInp, app, hooks, sources);
-        main.Timer1()->start();
+        control = std::make_unique<TPreviewControl>(main, ticks, *vorschau, *maInp, app, hooks.Parts(), sources);
+        ticks.Start();
     }
     void Trigger(const char* action) { main.findChild<QAction*>(action)->trigger(); }
     void Click(QWidget* parent, const char* button) { parent->findChild<QPushButton*>(button)->click(); }

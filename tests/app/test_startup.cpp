@@ -5,6 +5,7 @@
 #include "KelvoraApp.h"
 #include "NoDoppel.h"
 #include "SatSU.h"
+#include "WindowLayout.h"
 
 #include <QAction>
 #include <QCheckBox>

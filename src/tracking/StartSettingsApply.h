@@ -1,13 +1,13 @@
 #pragma once
 #include "AppState.h"
-#include "StartupHooks.h"
+#include "Parts.h"
 
 namespace kelvora {
 
 // Reads "SatStart.SQF" and "SatStartISS.SQF" and applies every toggle in order.
-void ReadStartSettings(TAppState& app, IStartupHooks& hooks);
+void ReadStartSettings(TAppState& app, TParts parts);
 // Applies start settings already in memory.
-void ApplyStartSettings(TAppState& app, IStartupHooks& hooks);
+void ApplyStartSettings(TAppState& app, TParts parts);
 
 // The label texts of the toggle panel for the state in memory.
 struct TToggleTexts {

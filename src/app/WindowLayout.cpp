@@ -1,4 +1,4 @@
-#include "AppState.h"
+#include "WindowLayout.h"
 
 #include "WindowSize.h"
 

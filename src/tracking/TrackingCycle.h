@@ -3,15 +3,15 @@
 // computes every selected satellite; the costly work is done for the active one only.
 
 #include "TimeScales.h"
-#include "TrackingHooks.h"
+#include "Parts.h"
 #include "TrackingState.h"
 
 namespace kelvora {
 
 class TrackingCycle {
 public:
-    TrackingCycle(TTrackingState& state, TTimeScales& time, ITrackingHooks& hooks)
-        : state_(state), time_(time), hooks_(hooks) {}
+    TrackingCycle(TTrackingState& state, TTimeScales& time, TParts parts)
+        : state_(state), time_(time), parts_(parts) {}
 
     // Starting a tracking run; returns true when the main timer is to run.
     bool StartTracking(int catalogSetCount);
@@ -34,7 +34,7 @@ private:
 
     TTrackingState& state_;
     TTimeScales& time_;
-    ITrackingHooks& hooks_;
+    TParts parts_;
     // The map was recomposed in this cycle: its arrow, overlays and view follow. Kept
     // apart from MapRedrawCounter, which an interval of 0 or less resets at once.
     bool mapRedrawnThisCycle_ = false;

@@ -4,7 +4,7 @@
 
 #include "AppState.h"
 #include "OperatorPrompt.h"
-#include "StartupHooks.h"
+#include "Parts.h"
 #include "TrackingCycle.h"
 
 #include <functional>
@@ -20,8 +20,8 @@ struct TStartupResult {
 
 class StartupSequence {
 public:
-    StartupSequence(TAppState& app, IStartupHooks& hooks, IOperatorPrompt& prompt, TrackingCycle& cycle)
-        : app_(app), hooks_(hooks), prompt_(prompt), cycle_(cycle) {}
+    StartupSequence(TAppState& app, TParts parts, IOperatorPrompt& prompt, TrackingCycle& cycle)
+        : app_(app), parts_(parts), prompt_(prompt), cycle_(cycle) {}
 
     TStartupResult Run();
 
@@ -38,7 +38,7 @@ private:
     template <typename F> void Step(int number, F&& action);
 
     TAppState& app_;
-    IStartupHooks& hooks_;
+    TParts parts_;
     IOperatorPrompt& prompt_;
     TrackingCycle& cycle_;
     int step_ = 0;

@@ -120,7 +120,7 @@ void ReadSatStartIss(ConfigFile& f, TStartSettings& start) {
     start.RotorOnStart = f.ReadChar();
     start.CatOnStart = f.ReadChar();
     start.AutoChangeStart = f.ReadChar();
-    f.ReadChar();                                   // 4: copy of "SatStart.SQF" line 4
+    start.StoredRotorServerOption = f.ReadChar();   // 4: copy of "SatStart.SQF" line 4
     start.WindowSizeOption = f.ReadChar();
     start.MultiSatStart = f.ReadChar();
     start.MapCentreSwitch = f.ReadChar();

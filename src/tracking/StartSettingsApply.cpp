@@ -2,13 +2,13 @@
 
 namespace kelvora {
 
-void ReadStartSettings(TAppState& app, IStartupHooks& hooks) {
+void ReadStartSettings(TAppState& app, TParts parts) {
     ReadSatStart(app.DataFolder, app.Start);
     ReadSatStartIss(app.DataFolder, app.Start);
-    ApplyStartSettings(app, hooks);
+    ApplyStartSettings(app, parts);
 }
 
-void ApplyStartSettings(TAppState& app, IStartupHooks& hooks) {
+void ApplyStartSettings(TAppState& app, TParts parts) {
     TStartSettings& s = app.Start;
     TTrackingState& t = app.Tracking;
     app.UseRotorServer = IsOn(s.RotorServerOption) && !app.SecondInstance;
@@ -16,17 +16,17 @@ void ApplyStartSettings(TAppState& app, IStartupHooks& hooks) {
     t.MapInterval = s.MapInterval;
 
     t.RotorOn = IsOn(s.RotorOnStart);
-    hooks.RotorToggleApplied(t.RotorOn);
+    parts.Rotor.RotorToggleApplied(t.RotorOn);
     t.CatOn = IsOn(s.CatOnStart);
-    if (t.CatOn) hooks.CatOn(); else hooks.CatOff();
+    if (t.CatOn) parts.Radio.CatOn(); else parts.Radio.CatOff();
     t.AutoChange = IsOn(s.AutoChangeStart);
     t.MultiSat = IsOn(s.MultiSatStart);
     t.MapRedrawCounter = 0;
     t.Zoom2 = IsOn(s.ZoomStart);
-    hooks.ZoomApplied(t.Zoom2);
+    parts.Map.ZoomApplied(t.Zoom2);
     t.SunOn = IsOn(s.SunOnStart);
     t.MapRedrawCounter = 0;
-    if (!t.SunOn) hooks.ClearIllumination();
+    if (!t.SunOn) parts.Output.ClearIllumination();
     t.ArrowsOn = IsOn(s.ArrowsOnStart);
     t.MapRedrawCounter = 0;
 
@@ -34,8 +34,8 @@ void ApplyStartSettings(TAppState& app, IStartupHooks& hooks) {
 
     if (s.MapSet != '+' && s.MapSet != '-') s.MapSet = '-';
     app.MapFolder = IsOn(s.MapSet) ? "BM_Maps2D\\" : "Maps2D\\";
-    hooks.MapSetApplied(IsOn(s.MapSet));
-    hooks.ToggleLabelsChanged();
+    parts.Map.MapSetApplied(IsOn(s.MapSet));
+    parts.Output.ToggleLabelsChanged();
 }
 
 QString WindowSizeText(char option) {

@@ -2,18 +2,20 @@
 
 #include "CalendarTime.h"
 #include "PreviewTime.h"
+#include "QuietParts.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 using namespace kelvora;
+using kelvora::test::QuietParts;
 
 namespace {
 constexpr double kMinute = 1.0 / 1440;
 
 // Records every hook a snapshot may touch, the ones it must not touch included.
-struct SnapshotHooks : ITrackingHooks {
+struct SnapshotHooks : QuietParts {
     std::vector<std::string> Calls;
     bool FrequencyEntry = true;
     double Rate = 0.5;
@@ -120,7 +122,7 @@ TEST(Snapshot, InItsOrderWithoutServerRadioOrRotor) {
     TSnapshotHooks extra;
     extra.DrawDateTime = [&](const TDateTimeTexts& t) { hooks.Calls.push_back("clock " + t.Time.toStdString()); };
     extra.ComputeSunAtCursor = [&] { hooks.Calls.push_back("sun at cursor"); };
-    ShowSnapshot(state, time, hooks, extra);
+    ShowSnapshot(state, time, hooks.Parts(), extra);
     const std::vector<std::string> expected = {
         "select 3",  "clock 12:00:00 U", "look",         "subpoint",  "doppler", "build text", "draw text",
         "sun at cursor", "map",          "illumination", "squint",    "data line", "arrow",    "sun overlay",
@@ -134,10 +136,10 @@ TEST(Snapshot, InItsOrderWithoutServerRadioOrRotor) {
     hooks.Calls.clear();
     hooks.Rate = 0;
     state.SunOn = state.ArrowsOn = false;
-    ShowSnapshot(state, time, hooks, extra);
+    ShowSnapshot(state, time, hooks.Parts(), extra);
     EXPECT_EQ(std::count(hooks.Calls.begin(), hooks.Calls.end(), "draw text"), 0);
     EXPECT_EQ(std::count(hooks.Calls.begin(), hooks.Calls.end(), "sun at cursor"), 0);
     hooks.FrequencyEntry = false;
-    ShowSnapshot(state, time, hooks, extra);
+    ShowSnapshot(state, time, hooks.Parts(), extra);
     EXPECT_EQ(std::count(hooks.Calls.begin(), hooks.Calls.end(), "build text"), 1);
 }

@@ -17,7 +17,7 @@ void StartupSequence::ReadStationSettings(double systemZoneHours) {
     app_.DecimalSeparator = QLocale::system().decimalPoint().at(0);
     const double height = ConvertStationHeight(station.HeightText, app_.DecimalSeparator);
     app_.Time.ZoneHours = StationZoneHours(station.ZoneText, systemZoneHours, app_.DecimalSeparator);
-    hooks_.SetupObserver(station.Latitude, station.Longitude, height);
+    parts_.Satellite.SetupObserver(station.Latitude, station.Longitude, height);
     if (app_.SecondInstance) station.PortNumber = 0;
     ReadParPort(app_.DataFolder, station);
     if (station.FlipSide == 'S') app_.FlipOption = false;
@@ -26,54 +26,58 @@ void StartupSequence::ReadStationSettings(double systemZoneHours) {
 }
 
 void StartupSequence::RunConfigurationBlock() {
-    Step(1, [&] { hooks_.ReadRadioFamily(); });
-    Step(2, [&] { hooks_.ReadRotorFiles(); });
-    Step(3, [&] { hooks_.ReadGroupList(); });
+    Step(1, [&] { parts_.Radio.ReadRadioFamily(); });
+    Step(2, [&] { parts_.Rotor.ReadRotorFiles(); });
+    Step(3, [&] { parts_.Satellite.ReadGroupList(); });
     Step(4, [&] { ReadStationSettings(SystemZoneHours ? SystemZoneHours() : 0.0); });
-    Step(5, [&] { hooks_.ReadRadioDefinitions(); });
-    Step(6, [&] { hooks_.ReadNames(); });
-    Step(7, [&] { hooks_.InitCat(); });
+    Step(5, [&] { parts_.Radio.ReadRadioDefinitions(); });
+    Step(6, [&] { parts_.Satellite.ReadNames(); });
+    Step(7, [&] { parts_.Radio.InitCat(); });
     Step(8, [&] {
         QString message;
-        if (!hooks_.OpenCatPort(&message)) {
+        if (!parts_.Radio.OpenCatPort(&message)) {
             prompt_.Message(message, IOperatorPrompt::Icon::Error);
             app_.Station.PortNumber = 0;
         }
     });
     Step(9, [&] {
-        hooks_.ReadSquintAndCatTuning();
-        hooks_.ReadGroupSourcesAndSelection();
-        hooks_.ReadDoppler();
+        parts_.Satellite.ReadSquint();
+        parts_.Radio.ReadCatTuning();
+        parts_.Satellite.ReadGroupSourcesAndSelection();
+        parts_.Radio.ReadDoppler();
         app_.PriorityList = ReadPriorityList(app_.DataFolder);
     });
-    Step(10, [&] { ReadStartSettings(app_, hooks_); });
+    Step(10, [&] { ReadStartSettings(app_, parts_); });
     Step(11, [&] {
-        hooks_.ReadRotorOptions();
+        parts_.Rotor.ReadRotorOptions();
         app_.ProgramList = ReadProgramList(app_.DataFolder);
         app_.AuxiliaryList = ReadAuxiliaryList(app_.DataFolder);
-        hooks_.ReadServerFiles();
-        hooks_.ReadCorrectionModes();
+        parts_.Rotor.ReadServerFiles();
+        parts_.Radio.ReadCorrectionModes();
     });
     Step(12, [&] {
         app_.Time.ApplyTimeScale();
-        hooks_.TimeScaleApplied();
+        parts_.Satellite.TimeScaleApplied();
     });
-    Step(13, [&] { hooks_.ShowStation(); });
-    Step(14, [&] { hooks_.StartServers(); });
+    Step(13, [&] {
+        parts_.Map.ShowStationOnMap();
+        parts_.Output.ShowStationText();
+    });
+    Step(14, [&] { parts_.Rotor.StartServers(); });
 }
 
 bool StartupSequence::RunSatelliteBlock(TStartupResult& result) {
     step_ = 16;
-    if (!hooks_.OpenSourceFile()) {
+    if (!parts_.Satellite.OpenSourceFile()) {
         result.StoppedAtStep = 16;
         return false;
     }
     int setCount = 0;
-    Step(17, [&] { setCount = hooks_.LoadElementsAndResolveSelection(); });
-    Step(18, [&] { hooks_.PlaceDialogs(); });
-    Step(19, [&] { hooks_.ShowDarkMap(); });
-    Step(20, [&] { hooks_.ShowSelectionWindowIfRequested(); });
-    Step(21, [&] { hooks_.ApplyElementFolderChoice(); });
+    Step(17, [&] { setCount = parts_.Satellite.LoadElementsAndResolveSelection(); });
+    Step(18, [&] { parts_.Output.PlaceDialogs(); });
+    Step(19, [&] { parts_.Map.ShowDarkMap(); });
+    Step(20, [&] { parts_.Satellite.ShowSelectionWindowIfRequested(); });
+    Step(21, [&] { parts_.Satellite.ApplyElementFolderChoice(); });
     step_ = 22;
     app_.StartupDone = true;
     result.StartTimer = cycle_.StartTracking(setCount);

@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "QuietParts.h"
 #include "TrackingCycle.h"
 
 #include <QDateTime>
@@ -6,10 +7,11 @@
 #include <map>
 
 using namespace kelvora;
+using kelvora::test::QuietParts;
 
 namespace {
 // Satellites whose elevations the test sets; records what the cycle asked for.
-struct RecordingHooks : ITrackingHooks {
+struct RecordingHooks : QuietParts {
     std::map<int, double> Elevation;
     std::map<int, bool> NotComputable;   // sets the model cannot give a position above ground for
     int Current = 0;
@@ -39,7 +41,7 @@ struct CycleFixture : ::testing::Test {
     TTrackingState state;
     TTimeScales time;
     RecordingHooks hooks;
-    TrackingCycle cycle{state, time, hooks};
+    TrackingCycle cycle{state, time, hooks.Parts()};
     double localTime = DateTimeToDays(QDateTime(QDate(2024, 2, 12), QTime(14, 30, 5)));
 
     void Tick() {
@@ -87,7 +89,7 @@ TEST_F(CycleFixture, IntervalZeroOrBelowShowsTheMapEveryCycle) {
     for (int interval : {0, -3}) {
         TTrackingState s;
         RecordingHooks h;
-        TrackingCycle c(s, time, h);
+        TrackingCycle c(s, time, h.Parts());
         s.SelectedSets = {1};
         s.ActiveSet = 1;
         s.MapInterval = interval;
@@ -211,7 +213,7 @@ TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
     for (const Case c : {Case{10, true}, Case{20, false}, Case{-1, true}}) {
         TTrackingState s;
         RecordingHooks h;
-        TrackingCycle cyc(s, time, h);
+        TrackingCycle cyc(s, time, h.Parts());
         s.SelectedSets = {1, 2};
         s.ActiveSet = 1;
         s.AutoChange = true;
@@ -242,8 +244,8 @@ TEST_F(CycleFixture, NoChangeWhileTheActiveSatelliteLeadsOrTheSwitchIsOff) {
 TEST(TrackingCycleStart, TimerRunsOnlyInRealTime) {
     TTrackingState state;
     TTimeScales time;
-    ITrackingHooks hooks;
-    TrackingCycle cycle(state, time, hooks);
+    QuietParts hooks;
+    TrackingCycle cycle(state, time, hooks.Parts());
     state.WarmUp1 = state.WarmUp2 = true;
     state.AfterLos = '+';
     EXPECT_TRUE(cycle.StartTracking(4));

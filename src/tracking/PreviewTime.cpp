@@ -86,31 +86,31 @@ void SetPreviewDayCount(TTimeScales& time, double dayCount) {
     time.JulianDate = dayCount + 2443509.5;
 }
 
-void ShowSnapshot(TTrackingState& state, const TTimeScales& time, ITrackingHooks& hooks,
+void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts,
                   const TSnapshotHooks& extra) {
     state.CurrentSet = state.ActiveSet;
-    hooks.SelectSatellite(state.ActiveSet);
+    parts.Satellite.SelectSatellite(state.ActiveSet);
     if (extra.DrawDateTime) extra.DrawDateTime(FormatShownTime(time.ShownTime, time.TimeScaleLetter));
-    hooks.PropagateAndLook(time.JulianDate, time.DayCount);
-    state.ActiveComputable = hooks.Computable();
-    hooks.SubSatellitePoint();
-    if (state.ActiveComputable) hooks.UpdateDoppler();
+    parts.Satellite.PropagateAndLook(time.JulianDate, time.DayCount);
+    state.ActiveComputable = parts.Satellite.Computable();
+    parts.Satellite.SubSatellitePoint();
+    if (state.ActiveComputable) parts.Radio.UpdateDoppler();
     // No warm-up wait here, and nothing for the data server, the radio or the rotor.
-    if (hooks.HasFrequencyEntry() && !state.ActiveComputable) {
-        hooks.BlankDopplerText();
-    } else if (hooks.HasFrequencyEntry()) {
-        hooks.BuildDopplerText();
-        if (std::fabs(hooks.RangeRate()) > 0.001) hooks.DrawDopplerText();
+    if (parts.Radio.HasFrequencyEntry() && !state.ActiveComputable) {
+        parts.Output.BlankDopplerText();
+    } else if (parts.Radio.HasFrequencyEntry()) {
+        parts.Radio.BuildDopplerText();
+        if (std::fabs(parts.Satellite.RangeRate()) > 0.001) parts.Radio.DrawDopplerText();
     }
     // The sun does not depend on the map point, so it may come before both.
     if (state.SunOn && extra.ComputeSunAtCursor) extra.ComputeSunAtCursor();
-    hooks.MapPointAndComposeMap();
-    if (state.SunOn) hooks.ShowIllumination();
-    hooks.ComputeSquint();
-    hooks.ShowDataLine();
-    if (state.ArrowsOn) hooks.DrawDirectionArrow();
-    if (state.SunOn) hooks.DrawSunOverlay();
-    hooks.DrawOtherSatellites();
+    parts.Map.MapPointAndComposeMap();
+    if (state.SunOn) parts.Output.ShowIllumination();
+    parts.Satellite.ComputeSquint();
+    parts.Output.ShowDataLine();
+    if (state.ArrowsOn) parts.Map.DrawDirectionArrow();
+    if (state.SunOn) parts.Map.DrawSunOverlay();
+    parts.Map.DrawOtherSatellites();
 }
 
 }  // namespace kelvora

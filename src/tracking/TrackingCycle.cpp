@@ -7,13 +7,14 @@ namespace kelvora {
 bool TrackingCycle::StartTracking(int catalogSetCount) {
     state_.SizeForCatalog(catalogSetCount);
     state_.ActivePreviousElevation = -1;
-    hooks_.DeriveRotorInterval();
+    parts_.Rotor.DeriveRotorInterval();
     state_.CurrentSet = state_.ActiveSet;
-    hooks_.SatelliteChanged();
+    parts_.Radio.ActiveSatelliteChanged(TSatelliteChange::NewTrackingRun);
+    parts_.Rotor.ActiveSatelliteChanged(TSatelliteChange::NewTrackingRun);
     state_.AfterLos = '-';
     state_.ResetWarmUp();
-    hooks_.ClearCatHoldState();
-    hooks_.EnableLetters();
+    parts_.Radio.ClearCatHoldState();
+    parts_.Satellite.EnableLetters();
     return state_.TimeMode == TTimeMode::RealTime;
 }
 
@@ -36,20 +37,20 @@ void TrackingCycle::Run() {
     }
 
     if (mapRedrawnThisCycle_) {
-        if (state_.SunOn) hooks_.DrawSunOverlay();
-        hooks_.DrawOtherSatellites();
+        if (state_.SunOn) parts_.Map.DrawSunOverlay();
+        parts_.Map.DrawOtherSatellites();
     }
     for (int k = 0; k < LetterCount; ++k)
         if (state_.LetterRepaintMark[static_cast<size_t>(k)] == 0)
-            hooks_.PaintLetter(k, state_.LetterColour[static_cast<size_t>(k)]);
+            parts_.Satellite.PaintLetter(k, state_.LetterColour[static_cast<size_t>(k)]);
     state_.ForceLetterColours = false;
 
-    hooks_.RotorCycle();
+    parts_.Rotor.RotorCycle();
 
     if (state_.AutoChange) {
         state_.CurrentSet = state_.ActiveSet;
         if (!state_.AutoCandidates.empty()) AutomaticSatelliteChange();
-        if (state_.SatChanged) hooks_.AdoptNewActiveSatellite();
+        if (state_.SatChanged) parts_.Satellite.AdoptNewActiveSatellite();
     }
 }
 
@@ -64,7 +65,7 @@ void TrackingCycle::AutomaticSatelliteChange() {
         state_.CurrentSet = set;
         state_.SatChanged = true;
         state_.ResetWarmUp();
-        hooks_.Beep();
+        parts_.Output.Beep();
     };
     for (int set : state_.AutoCandidates) {
         if (elevationOf(set) <= 0) continue;
@@ -86,13 +87,13 @@ void TrackingCycle::AutomaticSatelliteChange() {
 void TrackingCycle::ComputeSatellite(int letter, int set) {
     const auto k = static_cast<size_t>(letter);
     state_.CurrentSet = set;
-    hooks_.SelectSatellite(set);
+    parts_.Satellite.SelectSatellite(set);
     const bool known = set > 0 && static_cast<size_t>(set) < state_.LastElevation.size();
     const int before = known && state_.LastElevation[static_cast<size_t>(set)] > 0 ? 1 : -1;
     state_.LetterColour[k] = TLetterColour::Silver;
     int now = -1;
-    double elevation = hooks_.PropagateAndLook(time_.JulianDate, time_.DayCount);
-    const bool computable = hooks_.Computable();
+    double elevation = parts_.Satellite.PropagateAndLook(time_.JulianDate, time_.DayCount);
+    const bool computable = parts_.Satellite.Computable();
     if (!computable) elevation = NotComputableElevation;
     if (elevation > 0) {
         state_.LetterColour[k] = TLetterColour::White;
@@ -112,31 +113,31 @@ void TrackingCycle::ActiveSatelliteWork(double elevation) {
     if (state_.ActivePreviousElevation < state_.MinElevation) state_.AfterLos = '-';
     state_.ActivePreviousElevation = elevation;
 
-    hooks_.SubSatellitePoint();
+    parts_.Satellite.SubSatellitePoint();
     state_.MapRedrawCounter += 1;
     mapRedrawnThisCycle_ = state_.MapRedrawCounter == 1;
     if (mapRedrawnThisCycle_) {
-        hooks_.MapPointAndComposeMap();
-        if (state_.SunOn) hooks_.ComputeSunNow();
+        parts_.Map.MapPointAndComposeMap();
+        if (state_.SunOn) parts_.Map.ComputeSunNow();
     }
-    if (state_.SunOn) hooks_.ShowIllumination();
+    if (state_.SunOn) parts_.Output.ShowIllumination();
     if (state_.MapRedrawCounter > state_.MapInterval) state_.MapRedrawCounter = 0;
 
     // A satellite that cannot be computed has no range rate to tune or publish.
-    if (state_.ActiveComputable) hooks_.UpdateDoppler();
-    hooks_.ComputeSquint();
-    hooks_.ShowDataLine();
-    if (mapRedrawnThisCycle_ && state_.ArrowsOn) hooks_.DrawDirectionArrow();
+    if (state_.ActiveComputable) parts_.Radio.UpdateDoppler();
+    parts_.Satellite.ComputeSquint();
+    parts_.Output.ShowDataLine();
+    if (mapRedrawnThisCycle_ && state_.ArrowsOn) parts_.Map.DrawDirectionArrow();
 
-    if (!hooks_.HasFrequencyEntry()) return;
+    if (!parts_.Radio.HasFrequencyEntry()) return;
     if (!state_.WarmUp2 || !state_.ActiveComputable) {
-        hooks_.BlankDopplerText();
+        parts_.Output.BlankDopplerText();
         return;
     }
-    hooks_.BuildDopplerText();
-    hooks_.SetDataServerItem();
-    if (std::fabs(hooks_.RangeRate()) > 0.001) hooks_.DrawDopplerText();
-    if (hooks_.DownlinkShift() != 0.0 && state_.CatOn) hooks_.CycleUpdate();
+    parts_.Radio.BuildDopplerText();
+    parts_.Output.SetDataServerItem();
+    if (std::fabs(parts_.Satellite.RangeRate()) > 0.001) parts_.Radio.DrawDopplerText();
+    if (parts_.Radio.DownlinkShift() != 0.0 && state_.CatOn) parts_.Radio.CycleUpdate();
 }
 
 }  // namespace kelvora

@@ -54,6 +54,7 @@ struct TStartSettings {
     char RotorOnStart = '-';          // 1
     char CatOnStart = '-';            // 2
     char AutoChangeStart = '-';       // 3
+    char StoredRotorServerOption = '-';  // 4: the copy of "SatStart.SQF" line 4 kept here
     char WindowSizeOption = '-';      // 5: '-' W1, '/' W2, '+' W3
     char MultiSatStart = '-';         // 6
     char MapCentreSwitch = '-';       // 7

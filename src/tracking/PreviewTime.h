@@ -4,7 +4,7 @@
 // order of one snapshot live here; the dialogs and the window only call them.
 
 #include "TimeScales.h"
-#include "TrackingHooks.h"
+#include "Parts.h"
 #include "TrackingState.h"
 
 #include <functional>
@@ -65,16 +65,16 @@ bool ShownTimeInRange(double shownTime);
 // Moves the displayed instant to a day count; the Julian date and shown time follow.
 void SetPreviewDayCount(TTimeScales& time, double dayCount);
 
-// Calls ShowSnapshot needs beyond the tracking hooks.
+// Calls ShowSnapshot needs beyond the parts.
 struct TSnapshotHooks {
     std::function<void(const TDateTimeTexts&)> DrawDateTime;
     std::function<void()> ComputeSunAtCursor;
 };
 
-// One display of the active satellite at the shown instant. Uses the tracking
-// hooks for the satellite, map, data line and Doppler text, but never the data
-// server, the radio or the rotor.
-void ShowSnapshot(TTrackingState& state, const TTimeScales& time, ITrackingHooks& hooks,
+// One display of the active satellite at the shown instant. Uses the parts for
+// the satellite, map, data line and Doppler text, but never the data server, the
+// CAT cycle or the rotor.
+void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts,
                   const TSnapshotHooks& extra);
 
 }  // namespace kelvora
