@@ -20,8 +20,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 
 namespace kelvora {
@@ -91,9 +89,7 @@ void TKelvoraApp::CreateSelectionWindow() {
     satWahl_->MainWindowGeometry = [this] { return main_->geometry(); };
     satWahl_->SetMainWindowEnabled = [this](bool enabled) { main_->SetInputEnabled(enabled); };
     satWahl_->CurrentSetToActive = [this] { state_.Tracking.CurrentSet = selection_.ActiveSet; };
-    satFiles_->ShowChosenGroup = [this](const QString& text) {
-        if (auto* label = satWahl_->findChild<QLabel*>("lblAuswahl")) label->setText(text);
-    };
+    satFiles_->ShowChosenGroup = [this](const QString& text) { satWahl_->ShowChosenGroup(text); };
     sortSats_->CloseSelectionWindow = [this] { satWahl_->close(); };
     WireGroupHooks();
 }
@@ -259,8 +255,7 @@ void TKelvoraApp::ApplyElementFolderChoice() {
 // ---- Operator commands ----
 
 void TKelvoraApp::menListClick() {
-    for (const char* name : {"cmdZeigen", "cmdDelete", "cmdAktSat"})
-        if (auto* button = satWahl_->findChild<QPushButton*>(name)) button->setEnabled(false);
+    satWahl_->DisableEntryButtons();
     ticks_->Stop();
     satWahl_->setWindowTitle("Satellites");
     selection_.OpenedFromMenu = true;

@@ -273,4 +273,10 @@ void TSatWahl::ShowEntries() {
     }
 }
 
+void TSatWahl::ShowChosenGroup(const QString& text) { lblAuswahl_->setText(text); }
+
+void TSatWahl::DisableEntryButtons() {
+    for (QPushButton* button : {cmdZeigen_, cmdDelete_, cmdAktSat_}) button->setEnabled(false);
+}
+
 }  // namespace kelvora

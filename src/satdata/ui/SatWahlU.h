@@ -80,6 +80,10 @@ public:
     int LoadHighlightedFile();
     // Shows the model's entries in lstAuswahl and the marker labels.
     void ShowEntries();
+    // lblAuswahl: the group chosen in "Satellite Groups".
+    void ShowChosenGroup(const QString& text);
+    // "&Satellites" starts with no entry highlighted: cmdZeigen, cmdDelete, cmdAktSat off.
+    void DisableEntryButtons();
 
     // ---- Event handlers (component + event) ----
     void filSourceClick();
