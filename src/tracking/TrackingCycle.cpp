@@ -50,7 +50,12 @@ void TrackingCycle::Run() {
     if (state_.AutoChange) {
         state_.CurrentSet = state_.ActiveSet;
         if (!state_.AutoCandidates.empty()) AutomaticSatelliteChange();
-        if (state_.SatChanged) parts_.Satellite.AdoptNewActiveSatellite();
+        // Adopted once per change: the flag is otherwise cleared only while there are
+        // candidates, and an emptied list would adopt (and redraw the map) every tick.
+        if (state_.SatChanged) {
+            parts_.Satellite.AdoptNewActiveSatellite();
+            state_.SatChanged = false;
+        }
     }
 }
 

@@ -208,6 +208,21 @@ TEST_F(CycleFixture, AutomaticChangePrefersTheHigherRankedSatelliteThatRises) {
     EXPECT_FALSE(state.WarmUp1 || state.WarmUp2);
 }
 
+TEST_F(CycleFixture, AutomaticChangeIsAdoptedOnceEvenWhenTheCandidatesGoAway) {
+    state.SelectedSets = {1, 2};
+    state.ActiveSet = 2;
+    state.AutoChange = true;
+    state.AutoCandidates = {1, 2};
+    hooks.Elevation = {{1, 10}, {2, 20}};
+    cycle.StartTracking(2);
+    Tick();
+    ASSERT_EQ(hooks.Count("adopt"), 1);
+    state.AutoCandidates.clear();  // e.g. a new priority list without these satellites
+    for (int k = 0; k < 5; ++k) Tick();
+    EXPECT_EQ(hooks.Count("adopt"), 1);
+    EXPECT_EQ(hooks.Count("beep"), 1);
+}
+
 TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
     struct Case { double minutesToRise; bool changes; };
     for (const Case c : {Case{10, true}, Case{20, false}, Case{-1, true}}) {
