@@ -92,12 +92,12 @@ void BM_TickWithMapRedraw(benchmark::State& state) {
     TKelvoraApp& app = *kit.app;
     emit app.MainWindow()->ToggleClicked("lblSpur");  // drawn once
     emit app.MainWindow()->ToggleClicked("lblSpur");  // continuously
-    TSatSelection& selection = app.Selection();
-    const TElementCatalog& catalog = app.Catalog();
+    TSatSelection& selection = app.Satellites().Selection();
+    const TElementCatalog& catalog = app.Satellites().Catalog();
     for (int set = 1; set <= catalog.Count() && selection.Entries.size() < 12; ++set)
         AddEntry(selection, QString::fromLatin1(catalog.Name(set)));
     for (int k = 0; k < selection.Entries.size(); ++k) selection.Entries[k].MapMarker = k % 2 == 0;
-    app.SelectionWindow()->ResolveSelection();
+    app.Satellites().SelectionWindow()->ResolveSelection();
     TTrackingState& tracking = app.State().Tracking;
     tracking.MultiSat = tracking.SunOn = tracking.ArrowsOn = true;
     app.Timer1Timer();
@@ -106,7 +106,7 @@ void BM_TickWithMapRedraw(benchmark::State& state) {
         app.Timer1Timer();
         QCoreApplication::processEvents();
     }
-    state.counters["selected"] = static_cast<double>(tracking.SelectedSets.size());
+    state.counters["selected"] = static_cast<double>(app.Satellites().SelectedSets().size());
 }
 BENCHMARK(BM_TickWithMapRedraw)->Unit(benchmark::kMillisecond);
 
@@ -132,14 +132,14 @@ void BM_CycleTwelveSatellitesNoDrawing(benchmark::State& state) {
     const std::string path = std::string(KELVORA_SOURCE_DIR) + "/resources/kit/Kepler/nasa.all";
     LoadElementFile(path, naming, TNamesList(), orbit, catalog);
     TTrackingState tracking;
+    TTimeScales time;
+    OrbitOnlyHooks hooks(orbit);
     std::vector<int> nearEarth, deepSpace;
     for (int set = 1; set <= catalog.Count(); ++set)
         (orbit.Slot(set).DeepSpace ? deepSpace : nearEarth).push_back(set);
-    for (size_t k = 0; k < 6 && k < nearEarth.size(); ++k) tracking.SelectedSets.push_back(nearEarth[k]);
-    for (size_t k = 0; k < 6 && k < deepSpace.size(); ++k) tracking.SelectedSets.push_back(deepSpace[k]);
-    tracking.ActiveSet = tracking.SelectedSets.front();
-    TTimeScales time;
-    OrbitOnlyHooks hooks(orbit);
+    for (size_t k = 0; k < 6 && k < nearEarth.size(); ++k) hooks.Selected.push_back(nearEarth[k]);
+    for (size_t k = 0; k < 6 && k < deepSpace.size(); ++k) hooks.Selected.push_back(deepSpace[k]);
+    hooks.Active = hooks.Selected.front();
     TrackingCycle cycle(tracking, time, hooks.Parts());
     cycle.StartTracking(catalog.Count());
     double local = DateTimeToDays(QDateTime(QDate(2024, 3, 13), QTime(12, 0)));  // 30 days after the epochs

@@ -2,14 +2,13 @@
 
 #include "AusgabeU.h"
 #include "ConfigFile.h"
-#include "InsideEarth.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
+#include "SatWahlU.h"
 #include "TickTimer.h"
 #include "StartSettingsApply.h"
 #include "WindowLayout.h"
 #include "PreviewControl.h"
-#include "SatGroups.h"
 #include "WindowShells.h"
 
 #include <QApplication>
@@ -20,75 +19,78 @@
 
 namespace kelvora {
 
+namespace {
+TAppState InitialState(const TAppOptions& options) {
+    TAppState state;
+    state.DataFolder = options.DataFolder;
+    state.ProgramFolder = options.ProgramFolder;
+    state.SecondInstance = options.SecondInstance;
+    return state;
+}
+}  // namespace
+
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
-    : options_(options), prompt_(prompt), clock_(clock),
-      mapPart_(options.ProgramFolder, {state_, orbit_, site_, track_, selection_, catalog_, passes_, prompt_}),
-      outputPart_({state_, orbit_, site_, track_, catalog_, squintSlots_, mapPart_.Sun(), passes_}),
+    : options_(options), prompt_(prompt), clock_(clock), state_(InitialState(options)),
+      satellite_(state_, prompt_, Unattended()),
+      mapPart_(options.ProgramFolder, {state_, satellite_.Orbit(), satellite_.Site(), satellite_.Track(),
+                                       satellite_.Selection(), satellite_.Catalog(), satellite_.Passes(), prompt_}),
+      outputPart_({state_, satellite_.Orbit(), satellite_.Site(), satellite_.Track(), satellite_.Selection(),
+                   satellite_.Catalog(), satellite_.SquintSlots(), mapPart_.Sun(), satellite_.Passes()}),
       cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
-    state_.DataFolder = options.DataFolder;
-    state_.ProgramFolder = options.ProgramFolder;
-    state_.SecondInstance = options.SecondInstance;
     EndApplication = [](int code) { QCoreApplication::exit(code); };
-    groups_ = std::make_unique<TSatGroups>(state_.DataFolder);
     sequence_.SystemZoneHours = [this] {
         // Two readings of the clock may differ by a millisecond: whole minutes only.
         const double hours = (DateTimeToDays(clock_.LocalNow()) - DateTimeToDays(clock_.UtcNow())) * 24.0;
         return std::round(hours * 60.0) / 60.0;
     };
+    satellite_.ActiveSatelliteChangedBy = [this](TSatelliteChange reason) {
+        radio_.ActiveSatelliteChanged(reason);
+        rotor_.ActiveSatelliteChanged(reason);
+    };
 }
 
-TKelvoraApp::~TKelvoraApp() {
-    for (QWidget* dialog : dialogs_) delete dialog;
-    delete main_;
-}
+// The dialogs are children of the main window and go with it, before the parts
+// whose state they show.
+TKelvoraApp::~TKelvoraApp() { delete main_; }
 
 void TKelvoraApp::CreateWindows() {
     main_ = new TAusgabe;
     mapPart_.AttachWindow(*main_);
     outputPart_.AttachWindow(*main_);
     ticks_ = std::make_unique<TTickTimer>(*main_);
-    creationOrder_ << "TAusgabe";
     lstAusGabeReset();
     connect(main_, &TAusgabe::QuitRequested, this, &TKelvoraApp::menBeendenClick);
     connect(main_, &TAusgabe::OptionsRequested, this, &TKelvoraApp::ShowOptions);
     connect(ticks_->Source(), &QTimer::timeout, this, &TKelvoraApp::Timer1Timer);
     connect(main_->Timer2(), &QTimer::timeout, this, &TKelvoraApp::Timer2Timer);
     main_->CloseQuery = [this] { return FormCloseQuery(); };
-
     connect(main_, &TAusgabe::SatellitesRequested, this, &TKelvoraApp::menListClick);
-    connect(main_, &TAusgabe::LetterClicked, this, &TKelvoraApp::LetterClick);
+    connect(main_, &TAusgabe::LetterClicked, this, [this](int letter) { satellite_.LetterClick(letter); });
 
-    auto shell = [this](const char* className, const char* caption, bool placed) {
-        auto* dialog = new TShellDialog(className, caption, main_);
-        dialogs_ << dialog;
-        if (placed) outputPart_.AddPlacedDialog(dialog);
-        creationOrder_ << className;
-    };
-    CreateSatelliteDialogs([this, shell](const char* name) {
-        if (QString(name) == "TDownloadKeps") shell("TDownloadKeps", "Download Keps", false);
-        else creationOrder_ << name;
-    });
     QCoreApplication::setApplicationName("Kelvora");
-    creationOrder_ << "TDataModule1";
-    CreateSelectionWindow();
-    shell("THinweise", "Rotor", true);
+    satellite_.CreateWindows(*main_, *ticks_);
+    outputPart_.AddPlacedDialog(satellite_.SelectionWindow());
+    CreateShellDialog("TDownloadKeps", "Download Keps", false);
+    CreateShellDialog("THinweise", "Rotor", true);
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
-    dialogs_ << satSetup_;
     outputPart_.AddPlacedDialog(satSetup_);
-    creationOrder_ << "TSatSetup";
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
-    shell("TSeiten", "CAT Tuning", true);
+    CreateShellDialog("TSeiten", "CAT Tuning", true);
     CreatePreviewDialogs();
-    creationOrder_ << "TVorschau" << "TMAInp";
-    shell("TMode", "Mode", true);
+    CreateShellDialog("TMode", "Mode", true);
     WireMapToggles();
+}
+
+void TKelvoraApp::CreateShellDialog(const char* className, const char* caption, bool placed) {
+    auto* dialog = new TShellDialog(className, caption, main_);
+    if (placed) outputPart_.AddPlacedDialog(dialog);
 }
 
 void TKelvoraApp::lstAusGabeReset() {
     state_.CenturyBase = CenturyBaseOfYear(QDate::currentDate().year());
-    orbit_.SetCenturyBase(state_.CenturyBase);
+    satellite_.Orbit().SetCenturyBase(state_.CenturyBase);
     try {
         state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
         state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
@@ -108,6 +110,8 @@ void TKelvoraApp::lstAusGabeReset() {
 
 TStartupResult TKelvoraApp::FormShow() {
     const QScreen* screen = QGuiApplication::primaryScreen();
+    // Without a screen there is no height to ask: a square of the configured width
+    // keeps a stored position that lies within that width.
     const QRect area = screen ? screen->availableVirtualGeometry() : QRect(0, 0, options_.ScreenWidth, options_.ScreenWidth);
     main_->move(PlaceOnScreen(state_.WindowPosition, area));
     main_->show();
@@ -139,10 +143,10 @@ void TKelvoraApp::StopUnattended(int exitCode) {
 }
 
 void TKelvoraApp::Timer1Timer() {
-    SyncSelectionToTracking();
     const TDateTimeTexts texts = cycle_.Tick(DateTimeToDays(clock_.LocalNow()));
     main_->DrawDateTime(texts.Date, texts.Time);
-    if (staleCheckPending_) WarnOfStaleElements();
+    satellite_.WarnOfStaleElementsOnce();
+    if (ended_) ticks_->Stop();
     ++tickCount_;
     if (options_.QuitAfterTicks >= 0 && tickCount_ >= options_.QuitAfterTicks) menBeendenClick();
 }
@@ -204,28 +208,10 @@ void TKelvoraApp::ApplyWindowSize(char option) {
     outputPart_.ToggleLabelsChanged();
 }
 
-void TKelvoraApp::SetupObserver(double latitude, double longitude, double heightMetres) {
-    kelvora::SetupObserver(site_, latitude, longitude, heightMetres);
-}
-
-void TKelvoraApp::TimeScaleApplied() { orbit_.SetClockOffset(state_.Time.ClockOffset); }
-
-void TKelvoraApp::SelectSatellite(int set) { orbit_.SelectSatellite(set); }
-
-double TKelvoraApp::PropagateAndLook(double julianDate, double dayCount) {
-    const bool valid = kelvora::PropagateAndLook(orbit_, site_, track_, julianDate, dayCount);
-    computable_ = valid && !InsideEarth(track_.Position);
-    return track_.Elevation;
-}
-
-void TKelvoraApp::SubSatellitePoint() {
-    kelvora::SubSatellitePoint(track_, state_.Time.JulianDate, state_.Time.ClockOffset);
-}
-
-void TKelvoraApp::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }
-
-void TKelvoraApp::EnableLetters() {
-    main_->SetLettersEnabled(static_cast<int>(state_.Tracking.SelectedSets.size()));
+void TKelvoraApp::menListClick() {
+    ticks_->Stop();
+    satellite_.RequestSelectionWindow();
+    RunStartupSequence();
 }
 
 }  // namespace kelvora

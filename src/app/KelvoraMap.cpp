@@ -14,17 +14,13 @@ void TKelvoraApp::CreatePreviewDialogs() {
     vorschau_ = new TVorschau(main_);
     vorschau_->setObjectName("Vorschau");
     maInp_ = new TMAInp(state_.Layout.FontScale, main_);
-    dialogs_ << vorschau_ << maInp_;
     outputPart_.AddPlacedDialog(vorschau_);
     TPreviewSources sources;
     sources.LocalNow = [this] { return DateTimeToDays(clock_.LocalNow()); };
-    sources.ActiveRevsPerDay = [this] {
-        return TOrbitModel::IsValidSlot(state_.Tracking.ActiveSet) ? orbit_.Slot(state_.Tracking.ActiveSet).RevsPerDay
-                                                                    : 0.0;
-    };
-    sources.ActiveMa = [this] { return track_.MA; };
+    sources.ActiveRevsPerDay = [this] { return satellite_.ActiveRevsPerDay(); };
+    sources.ActiveMa = [this] { return satellite_.Track().MA; };
     sources.ComputeSunAtCursor = [this] { kelvora::ComputeSunAtCursor(mapPart_.Sun(), state_.Time.DayCount, state_.Time.ClockOffset); };
-    sources.ClearSelectionRequest = [this] { selection_.ShowRequestedByMenu = false; };
+    sources.ClearSelectionRequest = [this] { satellite_.Selection().ShowRequestedByMenu = false; };
     sources.ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     preview_ = std::make_unique<TPreviewControl>(*main_, *ticks_, *vorschau_, *maInp_, state_, Parts(), sources);
 }

@@ -25,7 +25,7 @@ TOverlayContext TMapPart::OverlayContext() {
     TOverlayContext context{in_.Orbit, in_.Site, in_.Track, map_};
     context.Cursor = state.Time.DayCount;
     context.JulianDate = state.Time.JulianDate;
-    context.ActiveSet = state.Tracking.ActiveSet;
+    context.ActiveSet = in_.Selection.ActiveSet;
     context.ArrowsOn = state.Tracking.ArrowsOn;
     context.Centre = MapCentreOf(state.Start.MapCentreSwitch, state.Start.MapCentreChoice);
     context.MapRedrawCounter = &state.Tracking.MapRedrawCounter;

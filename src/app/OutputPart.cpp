@@ -46,7 +46,7 @@ void TOutputPart::ShowIllumination() {
 void TOutputPart::UpdatePassOfActive() {
     TAppState& state = in_.State;
     std::vector<TPassInfo>& passes = in_.Passes;
-    const int set = state.Tracking.ActiveSet;
+    const int set = in_.Selection.ActiveSet;
     if (!TOrbitModel::IsValidSlot(set) || set > in_.Catalog.Count()) return;
     if (passes.size() != static_cast<size_t>(in_.Catalog.Count()) + 1)
         passes.assign(static_cast<size_t>(in_.Catalog.Count()) + 1, TPassInfo{});
@@ -68,7 +68,7 @@ void TOutputPart::ShowDataLine() {
         return;
     }
     UpdatePassOfActive();
-    const int set = state.Tracking.ActiveSet;
+    const int set = in_.Selection.ActiveSet;
     const auto slot = static_cast<size_t>(set);
     const bool hasSquint = slot < in_.SquintSlots.size() && in_.SquintSlots[slot].AttitudeText != "-";
     const std::string passText = slot < in_.Passes.size() ? in_.Passes[slot].PassTimeText : std::string();

@@ -8,6 +8,7 @@
 #include "OrbitModel.h"
 #include "Parts.h"
 #include "SGP_Obs.h"
+#include "SatSelection.h"
 #include "SonneU.h"
 #include "Squint.h"
 #include "TrakStarU.h"
@@ -27,6 +28,7 @@ struct TOutputPartSources {
     TOrbitModel& Orbit;
     TObserverSite& Site;
     TTrackState& Track;
+    const TSatSelection& Selection;
     const TElementCatalog& Catalog;
     const std::vector<TSquintSlot>& SquintSlots;
     const TSunState& Sun;

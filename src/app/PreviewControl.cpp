@@ -110,8 +110,8 @@ void TPreviewControl::MaOkClick() {
     const double target = maInp_.Target();
     maInp_.hide();
     TTrackingState& t = app_.Tracking;
-    t.CurrentSet = t.ActiveSet;
-    parts_.Satellite.SelectSatellite(t.ActiveSet);
+    t.CurrentSet = parts_.Satellite.ActiveSet();
+    parts_.Satellite.SelectSatellite(t.CurrentSet);
     parts_.Satellite.PropagateAndLook(app_.Time.JulianDate, app_.Time.DayCount);
     const double maNow = sources_.ActiveMa ? sources_.ActiveMa() : 0;
     const double revs = sources_.ActiveRevsPerDay ? sources_.ActiveRevsPerDay() : 0;

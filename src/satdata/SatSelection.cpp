@@ -114,14 +114,13 @@ std::vector<int> BuildAutoCandidates(const std::vector<TResolvedSatellite>& reso
 
 namespace {
 
-// Per found satellite: squint and rotor flip start afresh; once per set is enough
-// because a name always resolves to the same set.
+// Per found satellite the squint starts afresh; once per set is enough because a
+// name always resolves to the same set.
 void ResetFoundSatellites(const std::vector<TResolvedSatellite>& resolved, const TSelectionHooks& hooks) {
     std::vector<int> done;
     for (const TResolvedSatellite& r : resolved) {
         if (std::find(done.begin(), done.end(), r.Set) != done.end()) continue;
         done.push_back(r.Set);
-        Call(hooks.ClearRotorFlip, r.Set);
         Call(hooks.LookupSquint, r.Set, r.Name);
     }
 }
@@ -200,13 +199,8 @@ bool ToggleMarker(TSatSelection& selection, int row) {
 
 namespace {
 
-// What every change of the active satellite restarts: rotor and map at the next
-// cycle, and the first frequency entry of the new satellite.
-void RestartForNewActive(const TSelectionHooks& hooks) {
-    Call(hooks.ClearRotorStepCounter);
-    Call(hooks.ClearMapRedrawCounter);
-    Call(hooks.ChooseFirstFrequencyEntry);
-}
+// What every change of the active satellite restarts: the map at the next cycle.
+void RestartForNewActive(const TSelectionHooks& hooks) { Call(hooks.ClearMapRedrawCounter); }
 
 }  // namespace
 
@@ -221,21 +215,18 @@ bool SwitchActiveSatellite(TSatSelection& selection, const QString& groupName, c
     const TResolvedSatellite& active = selection.Resolved[static_cast<size_t>(selection.ActiveLetter)];
 
     Call(hooks.BlankFrequencyDisplays);
-    Call(hooks.ClearDialOffsets);
     selection.ActiveSet = active.Set;
     RestartForNewActive(hooks);
-    Call(hooks.ClearFrequencyOffsets);
     // The frequency output waits one cycle so that it never carries the former satellite.
     Call(hooks.ClearWarmUp);
     Call(hooks.SetCaption, ProgramCaption());
     Call(hooks.SetStatusPanel, 0, QStringLiteral(" Group :") + groupName);
     Call(hooks.ShowSatName, SatNameText(selection.ActiveLetter, active.Name));
-    Call(hooks.ResetRotorDisplay);
     if (hooks.MeanMotion && hooks.SetPreviewStep) {
         if (hooks.MeanMotion(active.Set) < DeepSpaceMeanMotion) hooks.SetPreviewStep(15, QStringLiteral(" 15"));
         else hooks.SetPreviewStep(2, QStringLiteral(" 02"));
     }
-    Call(hooks.SatelliteChanged);
+    Call(hooks.ActiveSatelliteChosen);
     UpdateLetterLabels(selection, hooks);
     Call(hooks.RestartMainTimer);
     return true;
@@ -249,6 +240,7 @@ bool ActivateRow(TSatSelection& selection, int row, const TSelectionHooks& hooks
     RestartForNewActive(hooks);
     if (!selection.OpenedFromMenu) Call(hooks.SetCaption, ProgramCaption());
     Call(hooks.ShowSatName, SatNameText(row, chosen.Name));
+    Call(hooks.ActiveSatelliteChosen);
     return true;
 }
 

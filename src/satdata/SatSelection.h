@@ -2,8 +2,9 @@
 // The satellites the operator tracks: up to twelve names of the current group
 // (letters A to L), resolved to set numbers of the loaded element file after every
 // load, and the active one. Plain values in and out; whatever belongs to other parts
-// of the program (main window labels, radio, rotor, squint, tracking counters) is
-// reached through TSelectionHooks, each of which does nothing while it is empty.
+// of the program (main window labels, squint, tracking counters, the one notice that
+// the operator chose another active satellite) is reached through TSelectionHooks,
+// each of which does nothing while it is empty.
 //
 // Satellites are matched by their exact, case-sensitive name throughout.
 
@@ -77,15 +78,9 @@ struct TSelectionHooks {
     std::function<void()> ClearMapRedrawCounter;
     std::function<void()> ClearWarmUp;              // WarmUp1 and WarmUp2
     std::function<void()> RestartMainTimer;         // only when the timer may run
-    // Radio.
-    std::function<void()> ClearDialOffsets;         // SpnVfo10 .. SpnVfo5000 to 0
-    std::function<void()> ChooseFirstFrequencyEntry;  // lstFre to its first row
-    std::function<void()> ClearFrequencyOffsets;    // converter offsets in force
-    std::function<void()> SatelliteChanged;         // frequency entry, lblRevNor, band check
-    // Rotor.
-    std::function<void()> ClearRotorStepCounter;    // StepCounter := 0
-    std::function<void()> ResetRotorDisplay;        // lblRotor white, CW off ("CW-"), ResetForSatellite
-    std::function<void(int set)> ClearRotorFlip;
+    // The operator made another satellite active (a letter, "Active Sat.", a new
+    // group): the radio and the rotor start afresh for it.
+    std::function<void()> ActiveSatelliteChosen;
     // Squint and orbit.
     // LookupSquintEntry: the set's squint data back to "-", then the table entry of
     // exactly that name, if any, with its attitude axis.

@@ -7,17 +7,19 @@
 #include "TrackingState.h"
 
 #include <QString>
+#include <vector>
 
 namespace kelvora {
 
 // Why the active satellite changed, for the parts that follow it.
 enum class TSatelliteChange {
-    LetterClick,      // the operator clicked a letter
+    LetterClick,      // the operator chose it: a letter, "Active Sat.", a new group
     Automatic,        // the automatic change chose another satellite
     NewTrackingRun,   // a tracking run started (start-up, satellite block again)
 };
 
-// The element sets, the selection, the orbit computation and the letters.
+// The element sets, the selection, the orbit computation and the letters. The
+// selection is the one home of the tracked sets and the active satellite.
 class ISatellitePart {
 public:
     virtual ~ISatellitePart() = default;
@@ -34,6 +36,11 @@ public:
     virtual int LoadElementsAndResolveSelection() = 0;
     virtual void ShowSelectionWindowIfRequested() = 0;
     virtual void ApplyElementFolderChoice() = 0;
+    // The selection: set numbers in letter order (at most 12), the active set (0:
+    // none), and the selected sets named in the priority list, in its order.
+    virtual std::vector<int> SelectedSets() = 0;
+    virtual int ActiveSet() = 0;
+    virtual std::vector<int> AutoCandidates() = 0;
     // The tick.
     virtual void SelectSatellite(int set) = 0;
     // Computes the current set for the instant; returns its elevation in degrees.
@@ -45,7 +52,8 @@ public:
     virtual double RangeRate() = 0;
     virtual void PaintLetter(int letter, TLetterColour colour) = 0;
     virtual void EnableLetters() = 0;
-    virtual void AdoptNewActiveSatellite() = 0;
+    // The automatic change chose this set: it becomes the active satellite.
+    virtual void AdoptNewActiveSatellite(int set) = 0;
 };
 
 // The world map and what is drawn on it.

@@ -88,8 +88,8 @@ void SetPreviewDayCount(TTimeScales& time, double dayCount) {
 
 void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts,
                   const TSnapshotHooks& extra) {
-    state.CurrentSet = state.ActiveSet;
-    parts.Satellite.SelectSatellite(state.ActiveSet);
+    state.CurrentSet = parts.Satellite.ActiveSet();
+    parts.Satellite.SelectSatellite(state.CurrentSet);
     if (extra.DrawDateTime) extra.DrawDateTime(FormatShownTime(time.ShownTime, time.TimeScaleLetter));
     parts.Satellite.PropagateAndLook(time.JulianDate, time.DayCount);
     state.ActiveComputable = parts.Satellite.Computable();

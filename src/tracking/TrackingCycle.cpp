@@ -8,7 +8,7 @@ bool TrackingCycle::StartTracking(int catalogSetCount) {
     state_.SizeForCatalog(catalogSetCount);
     state_.ActivePreviousElevation = -1;
     parts_.Rotor.DeriveRotorInterval();
-    state_.CurrentSet = state_.ActiveSet;
+    state_.CurrentSet = parts_.Satellite.ActiveSet();
     parts_.Radio.ActiveSatelliteChanged(TSatelliteChange::NewTrackingRun);
     parts_.Rotor.ActiveSatelliteChanged(TSatelliteChange::NewTrackingRun);
     state_.AfterLos = '-';
@@ -29,8 +29,10 @@ TDateTimeTexts TrackingCycle::Tick(double localComputerTime) {
 
 void TrackingCycle::Run() {
     mapRedrawnThisCycle_ = false;
-    const int count = static_cast<int>(std::min<size_t>(state_.SelectedSets.size(), LetterCount));
-    for (int k = 0; k < count; ++k) ComputeSatellite(k, state_.SelectedSets[static_cast<size_t>(k)]);
+    const std::vector<int> sets = parts_.Satellite.SelectedSets();
+    activeSet_ = parts_.Satellite.ActiveSet();
+    const int count = static_cast<int>(std::min<size_t>(sets.size(), LetterCount));
+    for (int k = 0; k < count; ++k) ComputeSatellite(k, sets[static_cast<size_t>(k)]);
     for (int k = count; k < LetterCount; ++k) {
         state_.LetterColour[static_cast<size_t>(k)] = TLetterColour::Silver;
         state_.LetterRepaintMark[static_cast<size_t>(k)] = 0;
@@ -48,20 +50,21 @@ void TrackingCycle::Run() {
     parts_.Rotor.RotorCycle();
 
     if (state_.AutoChange) {
-        state_.CurrentSet = state_.ActiveSet;
-        if (!state_.AutoCandidates.empty()) AutomaticSatelliteChange();
+        state_.CurrentSet = activeSet_;
+        const std::vector<int> candidates = parts_.Satellite.AutoCandidates();
+        if (!candidates.empty()) AutomaticSatelliteChange(candidates);
         // Adopted once per change: the flag is otherwise cleared only while there are
         // candidates, and an emptied list would adopt (and redraw the map) every tick.
         if (state_.SatChanged) {
-            parts_.Satellite.AdoptNewActiveSatellite();
+            parts_.Satellite.AdoptNewActiveSatellite(state_.CurrentSet);
             state_.SatChanged = false;
         }
     }
 }
 
-void TrackingCycle::AutomaticSatelliteChange() {
+void TrackingCycle::AutomaticSatelliteChange(const std::vector<int>& candidates) {
     state_.SatChanged = false;
-    const int active = state_.ActiveSet;
+    const int active = activeSet_;
     auto elevationOf = [this](int set) {
         return set > 0 && static_cast<size_t>(set) < state_.LastElevation.size()
                    ? state_.LastElevation[static_cast<size_t>(set)] : -96.0;
@@ -72,13 +75,13 @@ void TrackingCycle::AutomaticSatelliteChange() {
         state_.ResetWarmUp();
         parts_.Output.Beep();
     };
-    for (int set : state_.AutoCandidates) {
+    for (int set : candidates) {
         if (elevationOf(set) <= 0) continue;
         if (set != active) choose(set);
         return;
     }
     const double soon = time_.DayCount + 1.0 / 96.0;
-    for (int set : state_.AutoCandidates) {
+    for (int set : candidates) {
         if (elevationOf(set) <= state_.MinElevation) continue;
         if (set == active) return;
         const double nextAos = static_cast<size_t>(set) < state_.NextAos.size() ? state_.NextAos[static_cast<size_t>(set)] : 0.0;
@@ -107,7 +110,7 @@ void TrackingCycle::ComputeSatellite(int letter, int set) {
     // 0 exactly when the satellite rose or set in this cycle.
     state_.LetterRepaintMark[k] = state_.ForceLetterColours ? 0 : before + now;
     if (known) state_.LastElevation[static_cast<size_t>(set)] = elevation;
-    if (set == state_.ActiveSet) {
+    if (set == activeSet_) {
         state_.ActiveComputable = computable;
         ActiveSatelliteWork(elevation);
     }

@@ -6,6 +6,8 @@
 #include "Parts.h"
 #include "TrackingState.h"
 
+#include <vector>
+
 namespace kelvora {
 
 class TrackingCycle {
@@ -26,7 +28,7 @@ public:
     // Priority change: the first candidate above the horizon wins; failing that, one
     // above the minimum elevation that rises within 15 minutes. The choice is left
     // in CurrentSet, SatChanged tells whether it differs from the active set.
-    void AutomaticSatelliteChange();
+    void AutomaticSatelliteChange(const std::vector<int>& candidates);
 
 private:
     void ComputeSatellite(int letter, int set);
@@ -38,6 +40,7 @@ private:
     // The map was recomposed in this cycle: its arrow, overlays and view follow. Kept
     // apart from MapRedrawCounter, which an interval of 0 or less resets at once.
     bool mapRedrawnThisCycle_ = false;
+    int activeSet_ = 0;   // the active satellite of this cycle, asked of the satellite part
 };
 
 }  // namespace kelvora

@@ -1,6 +1,7 @@
 #pragma once
 // What the tracking cycle carries from tick to tick; one instance, owned by the
-// application object.
+// application object. Which satellites are tracked and which is active is the
+// selection's (the satellite part).
 
 #include <array>
 #include <vector>
@@ -19,9 +20,7 @@ constexpr double NotComputableElevation = -90.0;
 
 struct TTrackingState {
     TTimeMode TimeMode = TTimeMode::RealTime;
-    int ActiveSet = 0;
-    int CurrentSet = 0;
-    std::vector<int> SelectedSets;            // set numbers in letter order (at most 12)
+    int CurrentSet = 0;                       // the set being computed, or the one the automatic change chose
     std::vector<double> LastElevation;        // per set number (index 0 unused)
     std::vector<double> NextAos;              // per set number, day count of the next rise
     bool WarmUp1 = false;
@@ -38,7 +37,6 @@ struct TTrackingState {
     // and nothing may tune, point or publish from it.
     bool ActiveComputable = true;
     double MinElevation = 0;
-    std::vector<int> AutoCandidates;
     std::array<TLetterColour, LetterCount> LetterColour{};
     std::array<int, LetterCount> LetterRepaintMark{};
 

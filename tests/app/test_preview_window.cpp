@@ -49,7 +49,7 @@ struct PreviewWindow : ::testing::Test {
 
     PreviewWindow() {
         app.Tracking.SizeForCatalog(3);
-        app.Tracking.ActiveSet = 2;
+        hooks.Active = 2;
         app.Time.ZoneHours = 1;
         app.Time.TimeScaleLetter = "U";
         app.Time.ApplyTimeScale();

@@ -64,9 +64,9 @@ TEST(StaleElements, AgainAfterTheNextLoadButNotForALetterClick) {
     TKelvoraApp& app = k.Create();
     ASSERT_TRUE(app.FormShow().Completed);
     ASSERT_EQ(StaleWarnings(k.prompt).size(), 1);
-    app.LetterClick(1);
+    app.Satellites().LetterClick(1);
     app.Timer1Timer();
-    app.LetterClick(0);
+    app.Satellites().LetterClick(0);
     app.Timer1Timer();
     EXPECT_EQ(StaleWarnings(k.prompt).size(), 1);
     app.menListClick();  // "Satellites" loads the element file again

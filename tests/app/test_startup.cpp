@@ -67,16 +67,6 @@ TEST_F(StartupFixture, CompleteKitReachesTrackingWithTheStartToggles) {
     EXPECT_EQ(app->MainWindow()->DateTimeBox()->TimeText(), "12:00:00 U");
 }
 
-TEST_F(StartupFixture, WindowsAreCreatedInTheirOrder) {
-    MakeApp();
-    const QStringList order = app->CreationOrder();
-    ASSERT_FALSE(order.isEmpty());
-    EXPECT_EQ(order.first(), "TAusgabe");
-    EXPECT_LT(order.indexOf("TSatFilesII"), order.indexOf("TDataModule1"));
-    EXPECT_LT(order.indexOf("TSatWahl"), order.indexOf("TSatSetup"));
-    EXPECT_EQ(order.last(), "TMode");
-}
-
 TEST_F(StartupFixture, MissingOrBadFileStopsAtItsStepAndWritesNothing) {
     struct Case { const char* file; QByteArray content; int step; const char* mentions; };
     const Case cases[] = {

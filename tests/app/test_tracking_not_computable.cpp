@@ -75,7 +75,7 @@ TEST(NotComputable, ActiveSetThatCannotBeComputedShowsNoNumbersNoLetterAndNothin
         SetStartLine(k.data, 12, '-');  // no sun overlay
         TKelvoraApp& app = k.Create();
         ASSERT_TRUE(app.FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
-        ASSERT_EQ(QString::fromLatin1(app.Catalog().Name(app.State().Tracking.ActiveSet)), "ISS");
+        ASSERT_EQ(QString::fromLatin1(app.Satellites().Catalog().Name(app.Satellites().ActiveSet())), "ISS");
         k.clock.Advance(1000);
         app.Timer1Timer();
 

@@ -164,7 +164,7 @@ TEST(ResolveSelection, ResetsFoundSatellitesAndShowsGroupAndSource) {
     TRecordingHooks rec;
     ResolveSelection(selection, catalog, input, rec.Hooks);
     EXPECT_EQ(rec.Take().join(';'),
-              "ClearRotorFlip(2);LookupSquint(2,ISS);ClearRotorFlip(1);LookupSquint(1,AO-7);"
+              "LookupSquint(2,ISS);LookupSquint(1,AO-7);"
               "Caption( KelvoraISS V. 12.10);Panel0( Group :Standard);SatName( A: ISS);"
               "Panel2( Keps: nasa.all 12.02.2024)");
 

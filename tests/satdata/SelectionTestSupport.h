@@ -54,13 +54,7 @@ struct TRecordingHooks {
         Hooks.ClearMapRedrawCounter = note("ClearMapRedrawCounter");
         Hooks.ClearWarmUp = note("ClearWarmUp");
         Hooks.RestartMainTimer = note("RestartMainTimer");
-        Hooks.ClearDialOffsets = note("ClearDialOffsets");
-        Hooks.ChooseFirstFrequencyEntry = note("ChooseFirstFrequencyEntry");
-        Hooks.ClearFrequencyOffsets = note("ClearFrequencyOffsets");
-        Hooks.SatelliteChanged = note("SatelliteChanged");
-        Hooks.ClearRotorStepCounter = note("ClearRotorStepCounter");
-        Hooks.ResetRotorDisplay = note("ResetRotorDisplay");
-        Hooks.ClearRotorFlip = [this](int s) { Log << QString("ClearRotorFlip(%1)").arg(s); };
+        Hooks.ActiveSatelliteChosen = note("ActiveSatelliteChosen");
         Hooks.LookupSquint = [this](int s, const QString& n) { Log << QString("LookupSquint(%1,%2)").arg(s).arg(n); };
         Hooks.MeanMotion = [this](int) { return MeanMotionValue; };
     }

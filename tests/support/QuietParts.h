@@ -9,6 +9,11 @@ namespace kelvora::test {
 struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPart {
     TParts Parts() { return {*this, *this, *this, *this, *this}; }
 
+    // The selection a test steers.
+    std::vector<int> Selected;          // set numbers in letter order
+    int Active = 0;
+    std::vector<int> Candidates;        // the automatic change's, in priority order
+
     // Satellite.
     void ReadGroupList() override {}
     void SetupObserver(double, double, double) override {}
@@ -20,6 +25,9 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     int LoadElementsAndResolveSelection() override { return 0; }
     void ShowSelectionWindowIfRequested() override {}
     void ApplyElementFolderChoice() override {}
+    std::vector<int> SelectedSets() override { return Selected; }
+    int ActiveSet() override { return Active; }
+    std::vector<int> AutoCandidates() override { return Candidates; }
     void SelectSatellite(int) override {}
     double PropagateAndLook(double, double) override { return -90.0; }
     bool Computable() override { return true; }
@@ -28,7 +36,7 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     double RangeRate() override { return 0.0; }
     void PaintLetter(int, TLetterColour) override {}
     void EnableLetters() override {}
-    void AdoptNewActiveSatellite() override {}
+    void AdoptNewActiveSatellite(int) override {}
     // Map.
     void ShowStationOnMap() override {}
     void ShowDarkMap() override {}

@@ -112,13 +112,13 @@ TEST(MaStepping, TargetTextAndWarning) {
 
 TEST(Snapshot, InItsOrderWithoutServerRadioOrRotor) {
     TTrackingState state;
-    state.ActiveSet = 3;
     state.CurrentSet = 1;
     state.SunOn = true;
     state.ArrowsOn = true;
     TTimeScales time;
     SetPreviewDayCount(time, 16843.5);
     SnapshotHooks hooks;
+    hooks.Active = 3;
     TSnapshotHooks extra;
     extra.DrawDateTime = [&](const TDateTimeTexts& t) { hooks.Calls.push_back("clock " + t.Time.toStdString()); };
     extra.ComputeSunAtCursor = [&] { hooks.Calls.push_back("sun at cursor"); };

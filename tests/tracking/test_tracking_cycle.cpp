@@ -32,7 +32,7 @@ struct RecordingHooks : QuietParts {
     void SetDataServerItem() override { Calls.push_back("server"); }
     void PaintLetter(int letter, TLetterColour colour) override { Painted[letter] = colour; }
     void Beep() override { Calls.push_back("beep"); }
-    void AdoptNewActiveSatellite() override { Calls.push_back("adopt"); }
+    void AdoptNewActiveSatellite(int) override { Calls.push_back("adopt"); }
 
     int Count(const std::string& name) const { return static_cast<int>(std::count(Calls.begin(), Calls.end(), name)); }
 };
@@ -71,8 +71,8 @@ TEST_F(CycleFixture, ClockTextsInUtcAndLocalMode) {
 }
 
 TEST_F(CycleFixture, MapRedrawnEveryIntervalPlusOneCycles) {
-    state.SelectedSets = {1};
-    state.ActiveSet = 1;
+    hooks.Selected = {1};
+    hooks.Active = 1;
     state.MapInterval = 5;
     ASSERT_TRUE(cycle.StartTracking(3));
     std::vector<int> redrawn;
@@ -90,8 +90,8 @@ TEST_F(CycleFixture, IntervalZeroOrBelowShowsTheMapEveryCycle) {
         TTrackingState s;
         RecordingHooks h;
         TrackingCycle c(s, time, h.Parts());
-        s.SelectedSets = {1};
-        s.ActiveSet = 1;
+        h.Selected = {1};
+        h.Active = 1;
         s.MapInterval = interval;
         c.StartTracking(1);
         for (int k = 0; k < 4; ++k) c.Tick(localTime);
@@ -101,8 +101,8 @@ TEST_F(CycleFixture, IntervalZeroOrBelowShowsTheMapEveryCycle) {
 }
 
 TEST_F(CycleFixture, FrequencyOutputStartsOnTheSecondTickAfterAReset) {
-    state.SelectedSets = {2};
-    state.ActiveSet = 2;
+    hooks.Selected = {2};
+    hooks.Active = 2;
     hooks.FrequencyEntry = true;
     cycle.StartTracking(2);
     Tick();
@@ -118,8 +118,8 @@ TEST_F(CycleFixture, FrequencyOutputStartsOnTheSecondTickAfterAReset) {
 }
 
 TEST_F(CycleFixture, LettersRepaintedOnlyWhenASatelliteRisesOrSets) {
-    state.SelectedSets = {1, 2};
-    state.ActiveSet = 1;
+    hooks.Selected = {1, 2};
+    hooks.Active = 1;
     hooks.Elevation = {{1, -10}, {2, -5}};
     cycle.StartTracking(2);
     Tick();  // LastElevation starts at -96: nothing rose, only the free letters are painted
@@ -143,12 +143,12 @@ TEST_F(CycleFixture, LettersRepaintedOnlyWhenASatelliteRisesOrSets) {
 TEST_F(CycleFixture, SatelliteThatCannotBeComputedCountsAsFarBelowAndFeedsNoRadio) {
     // Set 1 (active) and set 2 report high elevations from positions the model
     // could not give; set 3 is fine.
-    state.SelectedSets = {1, 2, 3};
-    state.ActiveSet = 1;
+    hooks.Selected = {1, 2, 3};
+    hooks.Active = 1;
     state.CatOn = true;
     state.AutoChange = true;
     state.MinElevation = -5;
-    state.AutoCandidates = {2, 1};
+    hooks.Candidates = {2, 1};
     hooks.FrequencyEntry = true;
     hooks.Elevation = {{1, 30}, {2, 40}, {3, 10}};
     hooks.NotComputable = {{1, true}, {2, true}};
@@ -176,8 +176,8 @@ TEST_F(CycleFixture, SatelliteThatCannotBeComputedCountsAsFarBelowAndFeedsNoRadi
 }
 
 TEST_F(CycleFixture, AfterLosSetWhenTheActiveSatelliteSets) {
-    state.SelectedSets = {1};
-    state.ActiveSet = 1;
+    hooks.Selected = {1};
+    hooks.Active = 1;
     state.MinElevation = -5;
     cycle.StartTracking(1);
     const std::pair<double, char> steps[] = {{10, '-'}, {-1, '+'}, {-3, '+'}, {-6, '+'}, {-7, '-'}};
@@ -190,10 +190,10 @@ TEST_F(CycleFixture, AfterLosSetWhenTheActiveSatelliteSets) {
 
 TEST_F(CycleFixture, AutomaticChangePrefersTheHigherRankedSatelliteThatRises) {
     // Candidates P1 (set 1) and P2 (set 2) in priority order; P2 is active and up.
-    state.SelectedSets = {1, 2};
-    state.ActiveSet = 2;
+    hooks.Selected = {1, 2};
+    hooks.Active = 2;
     state.AutoChange = true;
-    state.AutoCandidates = {1, 2};
+    hooks.Candidates = {1, 2};
     hooks.Elevation = {{1, -3}, {2, 20}};
     cycle.StartTracking(2);
     Tick();
@@ -209,15 +209,15 @@ TEST_F(CycleFixture, AutomaticChangePrefersTheHigherRankedSatelliteThatRises) {
 }
 
 TEST_F(CycleFixture, AutomaticChangeIsAdoptedOnceEvenWhenTheCandidatesGoAway) {
-    state.SelectedSets = {1, 2};
-    state.ActiveSet = 2;
+    hooks.Selected = {1, 2};
+    hooks.Active = 2;
     state.AutoChange = true;
-    state.AutoCandidates = {1, 2};
+    hooks.Candidates = {1, 2};
     hooks.Elevation = {{1, 10}, {2, 20}};
     cycle.StartTracking(2);
     Tick();
     ASSERT_EQ(hooks.Count("adopt"), 1);
-    state.AutoCandidates.clear();  // e.g. a new priority list without these satellites
+    hooks.Candidates.clear();  // e.g. a new priority list without these satellites
     for (int k = 0; k < 5; ++k) Tick();
     EXPECT_EQ(hooks.Count("adopt"), 1);
     EXPECT_EQ(hooks.Count("beep"), 1);
@@ -229,11 +229,11 @@ TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
         TTrackingState s;
         RecordingHooks h;
         TrackingCycle cyc(s, time, h.Parts());
-        s.SelectedSets = {1, 2};
-        s.ActiveSet = 1;
+        h.Selected = {1, 2};
+        h.Active = 1;
         s.AutoChange = true;
         s.MinElevation = -5;
-        s.AutoCandidates = {2, 1};
+        h.Candidates = {2, 1};
         h.Elevation = {{1, -30}, {2, -2}};  // nobody up; set 2 above the minimum
         cyc.StartTracking(2);
         s.NextAos[2] = (localTime - 28491.0) + c.minutesToRise / 1440.0;  // UTC clock: day count of the tick
@@ -243,9 +243,9 @@ TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
 }
 
 TEST_F(CycleFixture, NoChangeWhileTheActiveSatelliteLeadsOrTheSwitchIsOff) {
-    state.SelectedSets = {1, 2};
-    state.ActiveSet = 1;
-    state.AutoCandidates = {1, 2};
+    hooks.Selected = {1, 2};
+    hooks.Active = 1;
+    hooks.Candidates = {1, 2};
     hooks.Elevation = {{1, 5}, {2, 50}};
     cycle.StartTracking(2);
     Tick();
