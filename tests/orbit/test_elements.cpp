@@ -6,13 +6,14 @@
 #include <string>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Time.h"
 
 namespace kelvora {
 namespace {
 
-const char* const kIss1 = "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-const char* const kIss2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+const char* const kIss1 = testing::kIssLine1;
+const char* const kIss2 = testing::kIssLine2;
 const char* const kAo10_1 = "1 14129U 83058B   24040.20323029  .00000238  00000+0  00000+0 0  9993";
 const char* const kAo10_2 = "2 14129  27.4722 359.4651 6032036 243.3325  44.2265  2.05865131277806";
 

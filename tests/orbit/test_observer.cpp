@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Math.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
@@ -152,10 +153,8 @@ TEST(Observer, SubSatellitePointOverThePolesAndBadInput) {
     EXPECT_TRUE(std::isnan(track.SubLatitude));
 }
 
-constexpr const char* kIss1 =
-    "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-constexpr const char* kIss2 =
-    "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+constexpr const char* kIss1 = testing::kIssLine1;
+constexpr const char* kIss2 = testing::kIssLine2;
 
 TEST(Observer, PropagateAndLookWithTheModel) {
     TOrbitModel model(2000);

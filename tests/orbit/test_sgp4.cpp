@@ -7,6 +7,7 @@
 
 #include "OrbitModel.h"
 #include "ReferenceTable.h"
+#include "SampleElements.h"
 
 namespace kelvora {
 namespace {
@@ -21,14 +22,7 @@ TEST(Sgp4, ReportTestCase88888) {
               "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518  105");
   model.ConvertTwoLine(1);
   ASSERT_EQ(model.Model().DeepSpace, 0);
-  const testing::TReferencePoint ref[] = {
-      {0, 2328.97048951, -5995.22076416, 1719.97067261, 2.91207230, -0.98341546, -7.09081703},
-      {360, 2456.10705566, -6071.93853760, 1222.89727783, 2.67938992, -0.44829041, -7.22879231},
-      {720, 2567.56195068, -6112.50384522, 713.96397400, 2.44024599, 0.09810869, -7.31995916},
-      {1080, 2663.09078980, -6115.48229980, 196.39640427, 2.19611958, 0.65241995, -7.36282432},
-      {1440, 2742.55133057, -6079.67144775, -326.38095856, 1.94850229, 1.21106251, -7.35619372},
-  };
-  testing::ExpectReferenceTable(model, ref, 0.02, 2e-5);
+  testing::ExpectReferenceTable(model, testing::kReport88888, 0.02, 2e-5);
 }
 
 
@@ -108,8 +102,7 @@ TEST(Sgp4, RealIssSetIsPlausibleBothWaysInTime) {
   TOrbitModel model;
   std::ostringstream sink;
   model.SetDiagnostics(&sink);
-  model.TwoLineRecord(1) = {"1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-                            "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+  model.TwoLineRecord(1) = {testing::kIssLine1, testing::kIssLine2};
   model.ConvertTwoLine(1);
   for (double t : {-1440.0, 0.0, 90.0, 1440.0 * 3}) {
     const TStateVector sv = model.PropagateMinutes(t);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Math.h"
 #include "SGP_Time.h"
 #include "Squint.h"
@@ -60,9 +61,7 @@ TEST(SquintTable, ReadsEntriesAndSkipsTheRest) {
 
 TEST(SquintTable, LookupMatchesTheExactName) {
     TOrbitModel model(2000);
-    model.TwoLineRecord(1) = {
-        "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-        "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+    model.TwoLineRecord(1) = {testing::kIssLine1, testing::kIssLine2};
     model.ConvertTwoLine(1);
     const TSquintTable table = ReadSquintTable("ISS,v\r\nAO-10,12022024,0,0\r\n");
     struct Case { const char* name; const char* text; };
