@@ -26,11 +26,13 @@ TEST(Sgp4, ReportTestCase88888) {
 }
 
 
+// The constants as Spacetrack Report No. 3 prints them (XKE, QOMS2T, S); the
+// simplified equations below a perigee of 220 km.
 TEST(Sgp4, ConstantsMatchTheirDefinitions) {
   const double r = kEarthRadiusKm;
-  EXPECT_DOUBLE_EQ(kKe, std::sqrt(1434962880.0 / (r * r * r)));
-  EXPECT_DOUBLE_EQ(kQomsDefault, std::pow(42.0 / r, 4));
-  EXPECT_DOUBLE_EQ(kSDefault, 1.0 + 78.0 / r);
+  EXPECT_NEAR(kKe, 0.743669161e-1, 1e-11);
+  EXPECT_NEAR(kQomsDefault, 1.88027916e-9, 1e-17);
+  EXPECT_NEAR(kSDefault, 1.01222928, 1e-8);
   EXPECT_DOUBLE_EQ(kSimplePerigeeRadii, 1.0 + 220.0 / r);
   EXPECT_DOUBLE_EQ(kK2x1_5, 1.5 * kK2);
   EXPECT_DOUBLE_EQ(kK2x2, 2.0 * kK2);
@@ -38,6 +40,9 @@ TEST(Sgp4, ConstantsMatchTheirDefinitions) {
   EXPECT_DOUBLE_EQ(kK2x0_75, 0.75 * kK2);
 }
 
+// The report's rule for s*: 78 km down to a perigee of 156 km, perigee - 78 km below
+// it, never under 20 km. S and QOMS4 then satisfy the report's (q0 - s)^4 with
+// q0 = 1 + 120 km / R, and at 78 km equal its printed S and QOMS2T.
 TEST(Sgp4, PerigeeTerms) {
   struct Case {
     double perigeeKm, sStar;
@@ -47,8 +52,12 @@ TEST(Sgp4, PerigeeTerms) {
   for (const auto& c : cases) {
     const TPerigeeTerms terms = PerigeeTerms(c.perigeeKm);
     EXPECT_NEAR(terms.SStar, c.sStar, 1e-9) << c.perigeeKm;
-    EXPECT_NEAR(terms.S, 1.0 + c.sStar / kEarthRadiusKm, 1e-15) << c.perigeeKm;
-    EXPECT_NEAR(terms.Qoms4, std::pow((120.0 - c.sStar) / kEarthRadiusKm, 4), 1e-20) << c.perigeeKm;
+    const double q0 = 1.0 + 120.0 / kEarthRadiusKm;
+    EXPECT_NEAR(terms.Qoms4, std::pow(q0 - terms.S, 4), 1e-20) << c.perigeeKm;
+    if (c.sStar == 78.0) {
+      EXPECT_NEAR(terms.S, 1.01222928, 1e-8) << c.perigeeKm;
+      EXPECT_NEAR(terms.Qoms4, 1.88027916e-9, 1e-17) << c.perigeeKm;
+    }
   }
 }
 
