@@ -19,7 +19,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimeZone>
 #include <memory>
 #include <benchmark/benchmark.h>
 
@@ -43,7 +42,7 @@ void CopyKit(const QString& target) {
 }
 
 // 30 days after the epochs of the kit's element file.
-const QDateTime kBenchStart(QDate(2024, 3, 13), QTime(12, 0), QTimeZone::UTC);
+const QDateTime kBenchStart(QDate(2024, 3, 13), QTime(12, 0), Qt::UTC);
 
 TAppOptions OptionsFor(const QTemporaryDir& dir) {
     TAppOptions options;

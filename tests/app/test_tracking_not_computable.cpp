@@ -15,8 +15,8 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-const QByteArray kIssLine1 = testing::kIssLine1;
-const QByteArray kIssLine2 = testing::kIssLine2;
+const QByteArray kIssLine1 = kelvora::testing::kIssLine1;
+const QByteArray kIssLine2 = kelvora::testing::kIssLine2;
 
 // The line with text put at a 1-based column and a fresh check digit.
 QByteArray Patched(QByteArray line, int column, const QByteArray& text) {

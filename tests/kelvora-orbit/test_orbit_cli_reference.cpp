@@ -146,11 +146,12 @@ TEST(OrbitCliReference, PassesAgreeWithAOneSecondScan) {
         double aos, aosAzimuth, los, losAzimuth;
     };
     std::vector<TRow> rows;
-    for (size_t i = 1; i < lines.size(); ++i) {
-        const auto cells = Cells(lines[i].substr(24));  // aos_azimuth,los_utc,los_azimuth
-        ASSERT_EQ(cells.size(), 2u) << lines[i];
-        rows.push_back({dayCount(lines[i].substr(0, 23)), cells[0],
-                        dayCount(lines[i].substr(lines[i].find(',', 24) + 1, 23)), cells[1]});
+    for (size_t i = 1; i < lines.size(); ++i) {  // aos_utc,aos_azimuth,los_utc,los_azimuth
+        std::vector<std::string> f;
+        std::istringstream in(lines[i]);
+        for (std::string cell; std::getline(in, cell, ',');) f.push_back(cell);
+        ASSERT_EQ(f.size(), 4u) << lines[i];
+        rows.push_back({dayCount(f[0]), std::stod(f[1]), dayCount(f[2]), std::stod(f[3])});
     }
 
     TOrbitModel model(2000);
