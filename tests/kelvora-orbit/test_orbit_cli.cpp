@@ -243,6 +243,7 @@ TEST(OrbitCli, LookPassesAndSun) {
     lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
     const auto sun = Cells(lines[1]);
+    // Meeus, Astronomical Algorithms, example 25.a (apparent right ascension and declination).
     EXPECT_NEAR(sun[2], 198.38083, 0.01);
     EXPECT_NEAR(sun[3], -7.78507, 0.01);
 }
