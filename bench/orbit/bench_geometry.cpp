@@ -3,13 +3,13 @@
 // real amateur element file.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "OrbitModel.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
+#include "ThreeLineFile.h"
 #include "TrakStarU.h"
 
 namespace {
@@ -18,20 +18,8 @@ using namespace kelvora;
 
 constexpr double kCursor = 16843.5;  // 2024-02-12 12:00 UTC as a day count
 
-// Three-line sets (name, line 1, line 2) into slots 1..n.
 int LoadElementFile(TOrbitModel& model, const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    int count = 0;
-    for (size_t i = 0; i + 2 < lines.size() && count < TOrbitModel::kMaxSlots; i += 3) {
-        model.TwoLineRecord(++count) = {lines[i + 1], lines[i + 2]};
-    }
-    model.ConvertTwoLine(count);
-    return count;
+    return static_cast<int>(testing::LoadThreeLineFile(model, path).size());
 }
 
 const std::string kFile = std::string(KELVORA_SOURCE_DIR) + "/tests/data/amateur-2024-02-12.tle";
@@ -70,6 +58,10 @@ BENCHMARK_CAPTURE(SelectAndLook, Sdp4_AO10, std::string("14129"));
 void PredictPassAllSets(benchmark::State& state) {
     TOrbitModel model;
     const int count = LoadElementFile(model, kFile);
+    if (count == 0) {
+        state.SkipWithError("no sets read from the element file");
+        return;
+    }
     TObserverSite site;
     SetupObserver(site, 48.1, 11.6, 500.0);
     TTrackState track;

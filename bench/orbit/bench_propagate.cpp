@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 
 namespace {
 
@@ -13,10 +14,9 @@ struct TSet {
   const char* line2;
 };
 
-constexpr TSet kIss = {"1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-                       "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
-constexpr TSet kEshail2 = {"1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
-                           "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090"};
+constexpr TSet kIss = {kelvora::testing::kIssLine1, kelvora::testing::kIssLine2};
+constexpr TSet kEshail2 = {kelvora::testing::kEshail2Line1,
+                           kelvora::testing::kEshail2Line2};
 // A Molniya-type orbit: 63.4 degrees, e = 0.72, two revolutions a day.
 constexpr TSet kMolniya = {"1 99998U 24001A   24043.50000000  .00000100  00000+0  10000-3 0  9990",
                            "2 99998  63.4000 100.0000 7200000 270.0000  10.0000  2.00611000 10000"};

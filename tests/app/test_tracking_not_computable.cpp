@@ -4,6 +4,7 @@
 #include "KitAppFixture.h"
 #include "AusgabeU.h"
 #include "KelvoraApp.h"
+#include "SampleElements.h"
 #include "TextLineBox.h"
 
 #include <QLabel>
@@ -14,8 +15,8 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-const QByteArray kIssLine1 = "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-const QByteArray kIssLine2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+const QByteArray kIssLine1 = kelvora::testing::kIssLine1;
+const QByteArray kIssLine2 = kelvora::testing::kIssLine2;
 
 // The line with text put at a 1-based column and a fresh check digit.
 QByteArray Patched(QByteArray line, int column, const QByteArray& text) {

@@ -14,18 +14,14 @@
 #include "FinishesWithin.h"
 #include "OrbitCli.h"
 #include "SGP4SDP4.h"
+#include "TextReplace.h"
 
 namespace kelvora {
 namespace {
 
 using testing::FixtureBytes;
+using testing::Replaced;
 using testing::TLoaded;
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  const std::size_t at = text.find(from);
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
 
 std::string RandomBytes(unsigned seed, std::size_t size) {
   std::mt19937 random(seed);

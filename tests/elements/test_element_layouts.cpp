@@ -3,25 +3,22 @@
 
 #include "ElementFileReaders.h"
 #include "ElementTestSupport.h"
+#include "SampleElements.h"
+#include "TextReplace.h"
 
 namespace kelvora {
 namespace {
 
 using testing::FixtureBytes;
 using testing::Naming;
+using testing::Replaced;
 using testing::TLoaded;
 
 const std::string kIss0 = "ISS (ZARYA)";
-const std::string kIss1 = "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-const std::string kIss2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+const std::string kIss1 = testing::kIssLine1;
+const std::string kIss2 = testing::kIssLine2;
 const std::string kAo7_1 = "1 07530U 74089B   24042.90715712 -.00000045  00000+0  76181-5 0  9994";
 const std::string kAo7_2 = "2 07530 101.9722  36.4033 0012082 326.5448 104.0552 12.53672066253211";
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  const std::size_t at = text.find(from);
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
 
 std::string Lines(std::initializer_list<std::string> lines) {
   std::string bytes;

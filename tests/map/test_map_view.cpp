@@ -87,6 +87,16 @@ TEST(LoadMapSet, MissingPictureIsNamedAndTheMapStaysUsable) {
     EXPECT_EQ(map.Canvas().size(), QSize(600, 300));
     map.ComposeMap({10.0, 10.0, 6800.0, 1.0});
     map.ShowMapView(TMapCentre::Satellite);
+    // Black pictures, but a whole view, centred on the satellite, with its cross drawn.
+    ASSERT_EQ(map.View().size(), QSize(600, 300));
+    const QPointF satellite = map.MapPoint(10.0, 10.0);
+    EXPECT_EQ(map.SatellitePoint(), satellite);
+    EXPECT_EQ(map.View().pixel(5, 5) & 0xFFFFFFu, 0u);
+    bool crossShown = false;
+    for (int dy = -5; dy <= 5; ++dy)
+        for (int dx = -5; dx <= 5; ++dx)
+            crossShown = crossShown || (map.View().pixel(300 + dx, int(satellite.y()) + dy) & 0xFFFFFFu) != 0;
+    EXPECT_TRUE(crossShown);
 }
 
 TEST(LoadMapSet, StationPixelFollowsTheGeometry) {

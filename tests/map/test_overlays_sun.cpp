@@ -39,13 +39,15 @@ TEST_F(SunOverlayTest, SMarksTheSubSolarPointAndBoundaryIsNinetyDegreesAway) {
     const QPointF mark = CentroidNear(yellow, subSolar, 15);
     EXPECT_NEAR(mark.x(), subSolar.x(), 2.0);
     EXPECT_NEAR(mark.y(), subSolar.y(), 3.0);
-    // The boundary crosses the equator about 90 degrees east and west of the
-    // sun (the footprint formula's guard caps the radius at 88.2 degrees).
+    // The boundary is the footprint of a "satellite" 1e8 km away, acos(R / 1e8 km)
+    // = 89.996 deg from the sub-solar point, uncapped: with the sun 2.4 deg south it
+    // crosses the equator 89.996 deg (240 pixels) east and west of it. A radius capped
+    // at 88.2 deg would cross 5 pixels nearer.
     const int equator = 240;
-    for (double dx : {-238.0, 238.0}) {
+    for (double dx : {-240.0, 240.0}) {
         const int column = std::lround(subSolar.x() + dx);
         bool found = false;
-        for (int x = column - 5; x <= column + 5; ++x)
+        for (int x = column - 2; x <= column + 2; ++x)
             found = found || map.Canvas().pixelColor(x, equator) == QColor(255, 255, 0);
         EXPECT_TRUE(found) << dx;
     }

@@ -7,11 +7,11 @@
 #include "OrbitModel.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
+#include "ThreeLineFile.h"
 
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -19,28 +19,7 @@ namespace kelvora::test {
 
 inline constexpr double kFeb12 = 16843.0;  // 2024-02-12 00:00 UTC as a day count
 
-// Reads name / line 1 / line 2 triples into slots 1.. and converts them.
-inline std::vector<std::string> LoadElementFile(TOrbitModel& model, const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> names;
-    std::string name, line1, line2;
-    auto trim = [](std::string s) {
-        while (!s.empty() && (s.back() == '\r' || s.back() == ' ')) s.pop_back();
-        return s;
-    };
-    while (std::getline(in, name) && std::getline(in, line1) && std::getline(in, line2)) {
-        names.push_back(trim(name));
-        model.TwoLineRecord(static_cast<int>(names.size())) = {trim(line1), trim(line2)};
-    }
-    model.ConvertTwoLine(static_cast<int>(names.size()));
-    return names;
-}
-
-inline int SlotOf(const std::vector<std::string>& names, const std::string& name) {
-    for (size_t i = 0; i < names.size(); ++i)
-        if (names[i] == name) return static_cast<int>(i) + 1;
-    return 0;
-}
+using testing::SlotOf;
 
 // Pixels of exactly that colour.
 inline std::vector<QPoint> PixelsOf(const QImage& image, const QColor& colour) {
@@ -62,7 +41,7 @@ protected:
     int mapCounter = 0;
 
     OverlayFixture() {
-        names = LoadElementFile(model, KELVORA_TEST_DATA_DIR "/amateur-2024-02-12.tle");
+        names = testing::LoadThreeLineFile(model, KELVORA_TEST_DATA_DIR "/amateur-2024-02-12.tle");
         SetupObserver(site, 48.1, 11.6, 500.0);
     }
 

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Time.h"
 
 namespace kelvora {
 namespace {
 
-const char* const kIss1 = "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-const char* const kIss2 = "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+const char* const kIss1 = testing::kIssLine1;
+const char* const kIss2 = testing::kIssLine2;
 const char* const kAo10_1 = "1 14129U 83058B   24040.20323029  .00000238  00000+0  00000+0 0  9993";
 const char* const kAo10_2 = "2 14129  27.4722 359.4651 6032036 243.3325  44.2265  2.05865131277806";
 
@@ -161,6 +162,12 @@ TEST(Elements, OmmEpochText) {
   EXPECT_NEAR(model.Slot(1).JulianEpoch, 2459703.01234567, 1e-9);
 }
 
+// The summary's own rounded formulas (not the standard J2 rates): semi-major axis
+// a = 42220 km * n^(-2/3) in earth radii (6378.135 km); node rate -9.98 cos i / k and
+// perigee rate 5.0 (5 cos^2 i - 1) / k deg/day with k = a^3.5 (1 - e^2)^2. For n = 15.5,
+// i = 51.6, e = 0: a = 1.064805, -4.9760 and 3.7290 (the J2 coefficients 9.964 and 4.982
+// would give -4.968 and 3.716). The perigee lies M / (360 n) days before the epoch for
+// M up to 180 deg, (360 - M) / (360 n) days after it beyond.
 TEST(Elements, OrbitSummary) {
   TOrbitModel model;
   model.ConvertVerbose(1, Verbose(15.5));

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Math.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
@@ -31,6 +32,10 @@ TEST(Observer, SetupTakesEastOrWestLongitude) {
     EXPECT_DOUBLE_EQ(site.Height, 1.2);
 }
 
+// Refraction by Meeus, Astronomical Algorithms, eq. 16.4: R = 1.02' / tan(h + 10.3 / (h + 5.11))
+// with h in degrees; at 0 deg R = 28.98' (0.483 deg), at 10 deg 5.41', at -0.3 deg 31.73'.
+// Where the corrected elevation would stay below the horizon (and below -4 deg, near the
+// formula's pole at -5.11 deg) the elevation is left geometric.
 TEST(Observer, RefractionTable) {
     struct Case { double geometric, reported, tol; };
     for (const Case c : {Case{-0.3, 0.229, 0.005},   // lifted over the horizon
@@ -152,10 +157,8 @@ TEST(Observer, SubSatellitePointOverThePolesAndBadInput) {
     EXPECT_TRUE(std::isnan(track.SubLatitude));
 }
 
-constexpr const char* kIss1 =
-    "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997";
-constexpr const char* kIss2 =
-    "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989";
+constexpr const char* kIss1 = testing::kIssLine1;
+constexpr const char* kIss2 = testing::kIssLine2;
 
 TEST(Observer, PropagateAndLookWithTheModel) {
     TOrbitModel model(2000);

@@ -7,8 +7,10 @@
 #include "CalendarTime.h"
 #include "FinishesWithin.h"
 #include "OrbitModel.h"
+#include "PassScan.h"
 #include "SGP_Obs.h"
 #include "SGP_Time.h"
+#include "SampleElements.h"
 #include "TrakStarU.h"
 
 namespace kelvora {
@@ -24,33 +26,22 @@ protected:
     TTrackState track;
 
     void SetUp() override {
-        model.TwoLineRecord(1) = {
-            "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-            "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
-        model.TwoLineRecord(2) = {
-            "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
-            "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090"};
+        model.TwoLineRecord(1) = {testing::kIssLine1, testing::kIssLine2};
+        model.TwoLineRecord(2) = {testing::kEshail2Line1, testing::kEshail2Line2};
         model.ConvertTwoLine(2);
         SetupObserver(site, 48.1, 11.6, 500.0);  // Munich
     }
 
+    // Selects the set in `slot` and looks at it: the fixture's track holds the result.
     double ElevationAt(int slot, double dayCount) {
-        PropagateAndLook(model, site, track, JulianDateOfDayCount(dayCount), dayCount);
-        (void)slot;
-        return track.Elevation;
+        return testing::ElevationOfSlot(model, slot, site, dayCount, track);
     }
 
     // What the tracking cycle does: select, propagate to the cursor, predict.
     void Predict(int slot, TPassInfo& pass, double cursor, int layout = 1) {
-        model.SelectSatellite(slot);
         ElevationAt(slot, cursor);
         PredictPass(model, site, track, slot, pass, cursor, layout);
     }
-};
-
-// Rise and set instants of a 1-second scan.
-struct TCrossings {
-    std::vector<double> rises, sets;
 };
 
 TEST_F(PassTest, TenConsecutivePassesAgreeWithAFineScan) {
@@ -66,15 +57,8 @@ TEST_F(PassTest, TenConsecutivePassesAgreeWithAFineScan) {
         cursor = pass.LastEventTime;
     }
 
-    model.SelectSatellite(1);
-    TCrossings scan;
-    double previous = ElevationAt(1, kStart);
-    for (double t = kStart + kSecond; t < passes.back().LosTime + 600 * kSecond; t += kSecond) {
-        const double e = ElevationAt(1, t);
-        if (previous < 0.0 && e >= 0.0) scan.rises.push_back(t);
-        if (previous >= 0.0 && e < 0.0) scan.sets.push_back(t);
-        previous = e;
-    }
+    const testing::TCrossings scan =
+        testing::ScanCrossings(model, 1, site, kStart, passes.back().LosTime + 600 * kSecond);
     ASSERT_EQ(scan.rises.size(), passes.size());
     ASSERT_EQ(scan.sets.size(), passes.size());
     for (size_t i = 0; i < passes.size(); ++i) {
@@ -95,7 +79,6 @@ TEST_F(PassTest, SatelliteUpAtTheStart) {
     const double during = first.AosTime + 120 * kSecond;
     TPassInfo pass;
     int hookCalls = 0;
-    model.SelectSatellite(1);
     ElevationAt(1, during);
     ASSERT_GT(track.Elevation, 0.0);
     const double azimuthNow = track.Azimuth;
@@ -123,7 +106,6 @@ TEST_F(PassTest, SatelliteUpAtTheStart) {
 }
 
 TEST_F(PassTest, ElevationExactlyZeroStartsAnAosSearch) {
-    model.SelectSatellite(1);
     ElevationAt(1, kStart);
     ASSERT_LT(track.Elevation, 0.0);
     track.Elevation = 0.0;

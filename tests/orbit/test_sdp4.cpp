@@ -7,6 +7,7 @@
 
 #include "FinishesWithin.h"
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "ReferenceTable.h"
 
 namespace kelvora {
@@ -31,8 +32,8 @@ TEST(Sdp4, ReportTestCase11801) {
 
 const char* const kAo10_1 = "1 14129U 83058B   24040.20323029  .00000238  00000+0  00000+0 0  9993";
 const char* const kAo10_2 = "2 14129  27.4722 359.4651 6032036 243.3325  44.2265  2.05865131277806";
-const char* const kEshail1 = "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994";
-const char* const kEshail2 = "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00271527 19090";
+const char* const kEshail1 = testing::kEshail2Line1;
+const char* const kEshail2 = testing::kEshail2Line2;
 
 void LoadOne(TOrbitModel& model, const std::string& l1, const std::string& l2) {
   model.TwoLineRecord(1) = {l1, l2};

@@ -7,6 +7,7 @@
 
 #include "OrbitModel.h"
 #include "ReferenceTable.h"
+#include "SampleElements.h"
 
 namespace kelvora {
 namespace {
@@ -21,22 +22,17 @@ TEST(Sgp4, ReportTestCase88888) {
               "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518  105");
   model.ConvertTwoLine(1);
   ASSERT_EQ(model.Model().DeepSpace, 0);
-  const testing::TReferencePoint ref[] = {
-      {0, 2328.97048951, -5995.22076416, 1719.97067261, 2.91207230, -0.98341546, -7.09081703},
-      {360, 2456.10705566, -6071.93853760, 1222.89727783, 2.67938992, -0.44829041, -7.22879231},
-      {720, 2567.56195068, -6112.50384522, 713.96397400, 2.44024599, 0.09810869, -7.31995916},
-      {1080, 2663.09078980, -6115.48229980, 196.39640427, 2.19611958, 0.65241995, -7.36282432},
-      {1440, 2742.55133057, -6079.67144775, -326.38095856, 1.94850229, 1.21106251, -7.35619372},
-  };
-  testing::ExpectReferenceTable(model, ref, 0.02, 2e-5);
+  testing::ExpectReferenceTable(model, testing::kReport88888, 0.02, 2e-5);
 }
 
 
+// The constants as Spacetrack Report No. 3 prints them (XKE, QOMS2T, S), within half
+// a unit of the last printed digit; the simplified equations below a perigee of 220 km.
 TEST(Sgp4, ConstantsMatchTheirDefinitions) {
   const double r = kEarthRadiusKm;
-  EXPECT_DOUBLE_EQ(kKe, std::sqrt(1434962880.0 / (r * r * r)));
-  EXPECT_DOUBLE_EQ(kQomsDefault, std::pow(42.0 / r, 4));
-  EXPECT_DOUBLE_EQ(kSDefault, 1.0 + 78.0 / r);
+  EXPECT_NEAR(kKe, 0.743669161e-1, 5e-11);
+  EXPECT_NEAR(kQomsDefault, 1.88027916e-9, 5e-18);
+  EXPECT_NEAR(kSDefault, 1.01222928, 5e-9);
   EXPECT_DOUBLE_EQ(kSimplePerigeeRadii, 1.0 + 220.0 / r);
   EXPECT_DOUBLE_EQ(kK2x1_5, 1.5 * kK2);
   EXPECT_DOUBLE_EQ(kK2x2, 2.0 * kK2);
@@ -44,6 +40,9 @@ TEST(Sgp4, ConstantsMatchTheirDefinitions) {
   EXPECT_DOUBLE_EQ(kK2x0_75, 0.75 * kK2);
 }
 
+// The report's rule for s*: 78 km down to a perigee of 156 km, perigee - 78 km below
+// it, never under 20 km. S and QOMS4 then satisfy the report's (q0 - s)^4 with
+// q0 = 1 + 120 km / R, and at 78 km equal its printed S and QOMS2T.
 TEST(Sgp4, PerigeeTerms) {
   struct Case {
     double perigeeKm, sStar;
@@ -53,8 +52,12 @@ TEST(Sgp4, PerigeeTerms) {
   for (const auto& c : cases) {
     const TPerigeeTerms terms = PerigeeTerms(c.perigeeKm);
     EXPECT_NEAR(terms.SStar, c.sStar, 1e-9) << c.perigeeKm;
-    EXPECT_NEAR(terms.S, 1.0 + c.sStar / kEarthRadiusKm, 1e-15) << c.perigeeKm;
-    EXPECT_NEAR(terms.Qoms4, std::pow((120.0 - c.sStar) / kEarthRadiusKm, 4), 1e-20) << c.perigeeKm;
+    const double q0 = 1.0 + 120.0 / kEarthRadiusKm;
+    EXPECT_NEAR(terms.Qoms4, std::pow(q0 - terms.S, 4), 1e-20) << c.perigeeKm;
+    if (c.sStar == 78.0) {
+      EXPECT_NEAR(terms.S, 1.01222928, 5e-9) << c.perigeeKm;
+      EXPECT_NEAR(terms.Qoms4, 1.88027916e-9, 5e-18) << c.perigeeKm;
+    }
   }
 }
 
@@ -108,8 +111,7 @@ TEST(Sgp4, RealIssSetIsPlausibleBothWaysInTime) {
   TOrbitModel model;
   std::ostringstream sink;
   model.SetDiagnostics(&sink);
-  model.TwoLineRecord(1) = {"1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-                            "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+  model.TwoLineRecord(1) = {testing::kIssLine1, testing::kIssLine2};
   model.ConvertTwoLine(1);
   for (double t : {-1440.0, 0.0, 90.0, 1440.0 * 3}) {
     const TStateVector sv = model.PropagateMinutes(t);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "OrbitModel.h"
+#include "SampleElements.h"
 #include "SGP_Math.h"
 #include "SGP_Time.h"
 #include "Squint.h"
@@ -60,9 +61,7 @@ TEST(SquintTable, ReadsEntriesAndSkipsTheRest) {
 
 TEST(SquintTable, LookupMatchesTheExactName) {
     TOrbitModel model(2000);
-    model.TwoLineRecord(1) = {
-        "1 25544U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997",
-        "2 25544  51.6406 220.6676 0001921 228.7563 273.9440 15.49783958438989"};
+    model.TwoLineRecord(1) = {testing::kIssLine1, testing::kIssLine2};
     model.ConvertTwoLine(1);
     const TSquintTable table = ReadSquintTable("ISS,v\r\nAO-10,12022024,0,0\r\n");
     struct Case { const char* name; const char* text; };
@@ -120,12 +119,17 @@ TEST(SquintAxis, AttitudeDateMovesNodeAndPerigee) {
     }
 }
 
+// An earth-pointing satellite: the squint is the station's nadir angle seen from the
+// satellite, sin(squint) = R cos(el) / r (law of sines in the triangle earth centre,
+// station, satellite; R = 6378.135 km).
 TEST(SquintValue, EarthPointingTable) {
-    struct Case { double elevation, radius, squint; };
-    for (const Case c : {Case{90, 6778.135, 0.0},
-                         Case{0, 6778.135, std::asin(6378.135 / 6778.135) * kTrackRadToDeg},
-                         Case{30, 42164, std::asin(std::cos(0.5236) * 6378.135 / 42164) * kTrackRadToDeg},
-                         Case{0, 0.0, std::atan(0.9999 / std::sqrt(1 - 0.9999 * 0.9999)) * kTrackRadToDeg}}) {
+    struct Case { double elevation, radius, squint, tol; };
+    for (const Case c : {Case{90, 6778.135, 0.0, 0.01},
+                         Case{0, 6778.135, std::asin(6378.135 / 6778.135) * kTrackRadToDeg, 0.01},
+                         Case{30, 42164, std::asin(std::cos(0.5236) * 6378.135 / 42164) * kTrackRadToDeg, 0.01},
+                         // No radius (R / r beyond 1): a finite value at the formula's limit,
+                         // the 90 deg of a satellite on the horizon.
+                         Case{0, 0.0, 90.0, 1.0}}) {
         TSquintSlot squint;
         squint.AttitudeText = "v";
         TObserverSite site;
@@ -133,7 +137,7 @@ TEST(SquintValue, EarthPointingTable) {
         track.Elevation = c.elevation;
         track.GeocentricRadius = c.radius;
         ComputeSquint(squint, site, track, 16843.5, 0.0);
-        EXPECT_NEAR(track.Squint, c.squint, 0.01) << c.elevation << " " << c.radius;
+        EXPECT_NEAR(track.Squint, c.squint, c.tol) << c.elevation << " " << c.radius;
     }
     TSquintSlot none;  // "-": the last value stays
     TObserverSite site;
@@ -153,8 +157,12 @@ TEST(SquintValue, AttitudeModeAgainstTheLineOfSight) {
     track.LookSet.Elevation = 0.5;
     const double day = 16843.3;
     const double d = kTrackDegToRad;
-    const double lst = ((day - std::trunc(day)) * 360.985647 + std::trunc(day) * 0.985647335 +
-                        100.2907 + 11.6) * d;
+    // Mean sidereal time by Meeus, Astronomical Algorithms, eq. 12.4; day count 16843 is
+    // 2024-02-12 0h UTC, JD 2460352.5.
+    const double jd = day - 16843.0 + 2460352.5, t = (jd - 2451545.0) / 36525.0;
+    const double gmst = 280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t -
+                        t * t * t / 38710000.0;
+    const double lst = std::fmod(gmst + 11.6, 360.0) * d;
     const double lat = 48.1 * d, az = 1.0, el = 0.5;
     // East-north-up to equatorial through the local sidereal angle.
     const double e = std::cos(el) * std::sin(az), n = std::cos(el) * std::cos(az), u = std::sin(el);

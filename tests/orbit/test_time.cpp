@@ -43,6 +43,7 @@ TEST(OrbitHelpers, NumericTable) {
        [] { return JulianDateOfEpoch(99001.0, 2000); }, 2487704.5, 1e-9},
       {"JulianDateOfEpoch(80275.98708465) base 1900",
        [] { return JulianDateOfEpoch(80275.98708465, 1900); }, 2444514.48708465, 1e-7},
+      // 280.46061837 deg: Meeus, Astronomical Algorithms, eq. 12.4 at J2000.0.
       {"SiderealTimeOfJD(2451545.0)", [] { return SiderealTimeOfJD(2451545.0); }, 4.8949612, 1e-6},
       {"DayCountOfDate(01011978)", [] { return DayCountOfDate("01011978"); }, 0, 0},
       {"DayCountOfDate(01012000)", [] { return DayCountOfDate("01012000"); }, 8035, 0},

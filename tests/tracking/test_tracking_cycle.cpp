@@ -236,7 +236,7 @@ TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
         h.Candidates = {2, 1};
         h.Elevation = {{1, -30}, {2, -2}};  // nobody up; set 2 above the minimum
         cyc.StartTracking(2);
-        s.NextAos[2] = (localTime - 28491.0) + c.minutesToRise / 1440.0;  // UTC clock: day count of the tick
+        s.NextAos[2] = (localTime - QDate(1899, 12, 30).daysTo(QDate(1978, 1, 1))) + c.minutesToRise / 1440.0;  // UTC clock: day count (from 1978-01-01) of the tick
         cyc.Tick(localTime);
         EXPECT_EQ(h.Count("adopt") > 0, c.changes) << c.minutesToRise;
     }
