@@ -125,8 +125,7 @@ void BM_TickWithMapRedraw(benchmark::State& state) {
 BENCHMARK(BM_TickWithMapRedraw)->Unit(benchmark::kMillisecond);
 
 // The cycle's own work for 12 satellites, up to half of them deep-space (the kit has
-// two), without drawing:
-// the same orbit calls the application makes for each letter.
+// two), without drawing: the same orbit calls the application makes for each letter.
 struct OrbitOnlyHooks : kelvora::test::QuietParts {
     TOrbitModel& orbit;
     TObserverSite site;
