@@ -1,0 +1,29 @@
+#pragma once
+// The radio's files in the data folder: the definition files read at start-up,
+// the update threshold ("IntVCatISS.SQF", read and stored) and the device of the
+// CAT port ("SerialPorts.SQF"). A missing file or a bad value is a ConfigError
+// that names the file and the line, which stops the start-up step.
+
+#include <QString>
+#include <string>
+
+#include "RadioDefinition.h"
+
+namespace kelvora {
+
+void LoadRadioFamily(const QString& dataFolder, TRadioDefinition& radio);      // "TRX.SQF"
+// "YaesuPar.SQF", "IcomPar.SQF", "IcomName.SQF", "KenwoodPar.SQF", all of them
+// whatever the family is.
+void LoadRadioParameters(const QString& dataFolder, TRadioDefinition& radio);
+void LoadRtsDtr(const QString& dataFolder, TRadioDefinition& radio);           // "RTS12.SQF"
+
+// The threshold in Hz; 100 when the file is missing.
+double LoadInterval(const QString& dataFolder);
+// "Store Interval": rewrites the file safely; false with a reason, the old file kept.
+bool StoreInterval(const QString& dataFolder, double intervalHz, QString* error);
+
+// The device path of a CAT port number (1 and up); without "SerialPorts.SQF", or
+// without a line for the number, /dev/ttyUSB(N-1).
+std::string SerialDevicePath(const QString& dataFolder, int portNumber);
+
+}  // namespace kelvora
