@@ -104,8 +104,8 @@ BENCHMARK(BM_TickWithKitSatellitesAndRepaint)->Unit(benchmark::kMicrosecond);
 void BM_TickWithMapRedraw(benchmark::State& state) {
     KitApplication kit;
     TKelvoraApp& app = *kit.app;
-    emit app.MainWindow()->ToggleClicked("lblSpur");  // drawn once
-    emit app.MainWindow()->ToggleClicked("lblSpur");  // continuously
+    emit app.MainWindow()->ToggleClicked(TToggle::Spur);  // drawn once
+    emit app.MainWindow()->ToggleClicked(TToggle::Spur);  // continuously
     TSatSelection& selection = app.Satellites().Selection();
     const TElementCatalog& catalog = app.Satellites().Catalog();
     for (int set = 1; set <= catalog.Count() && selection.Entries.size() < 12; ++set)

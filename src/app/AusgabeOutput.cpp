@@ -123,13 +123,13 @@ void TAusgabe::ShowCorrectionMode(int correctionMode) {
 }
 
 void TAusgabe::ShowPreviewControls(bool preview) {
-    for (const char* name : {"lblRotor", "lblCat", "lblWechsel", "lblVFO"})
-        if (auto* label = findChild<QLabel*>(name)) label->setVisible(!preview);
-    if (auto* stepFactor = findChild<QLabel*>("lblVorZur")) stepFactor->setVisible(preview);
+    for (TToggle toggle : {TToggle::Rotor, TToggle::Cat, TToggle::Wechsel, TToggle::Vfo})
+        Toggle(toggle)->setVisible(!preview);
+    Toggle(TToggle::VorZur)->setVisible(preview);
     upDown2_->setVisible(preview);
 }
 
-void TAusgabe::ShowStepFactor(const QString& text) { SetToggleText("lblVorZur", text); }
+void TAusgabe::ShowStepFactor(const QString& text) { SetToggleText(TToggle::VorZur, text); }
 
 void TAusgabe::SetRxTxEnabled(bool enabled) {
     for (const char* name : {"lblRX", "lblTX"})

@@ -14,6 +14,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kelvora {
 
@@ -175,7 +176,8 @@ void TAusgabe::CreateMenus() {
     bar->addMenu(help);
 }
 
-QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& designCaption, const QString& hint) {
+QLabel* TAusgabe::ToggleLabel(QWidget* parent, TToggle toggle, const char* name, const QString& designCaption,
+                              const QString& hint) {
     auto* label = new QLabel(designCaption, parent);
     label->setObjectName(name);
     label->setToolTip(hint);
@@ -184,7 +186,7 @@ QLabel* TAusgabe::ToggleLabel(QWidget* parent, const char* name, const QString& 
     label->setFrameShadow(QFrame::Raised);
     label->setFixedSize(27, 17);
     label->installEventFilter(this);
-    toggles_ << label;
+    toggles_[static_cast<size_t>(toggle)] = label;
     return label;
 }
 
@@ -192,33 +194,32 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    struct ToggleInfo { const char* name; const char* caption; const char* hint; };
+    struct ToggleInfo { TToggle toggle; const char* name; const char* caption; const char* hint; };
     const ToggleInfo toggles[] = {
-        {"lblRotor", "R", "Rotor control on/off"},
-        {"lblCat", "C", "CAT control on/off"},
-        {"lblWechsel", "A", "Automatic sat change on/off"},
-        {"lblVFO", "V-", "VFO mode on/off"},
-        {"lblCW", "CW-", "CW mode on/off"},
-        {"lblBlueM", "Pl", ""},
-        {"lblMulti", "M", "Display multiple sats on/off"},
-        {"lblZoom", "Z1", "Change zoom factor"},
-        {"lblSpur", "G-", "Display ground track off / temporarily on / continuously on"},
-        {"lblSun", "S", "Display sun line on/off"},
-        {"lblArrow", "D", "Display direction arrows on/off"},
-        {"lblWinSize", "W1", ""},
+        {TToggle::Rotor, "lblRotor", "R", "Rotor control on/off"},
+        {TToggle::Cat, "lblCat", "C", "CAT control on/off"},
+        {TToggle::Wechsel, "lblWechsel", "A", "Automatic sat change on/off"},
+        {TToggle::Vfo, "lblVFO", "V-", "VFO mode on/off"},
+        {TToggle::Cw, "lblCW", "CW-", "CW mode on/off"},
+        {TToggle::BlueM, "lblBlueM", "Pl", ""},
+        {TToggle::Multi, "lblMulti", "M", "Display multiple sats on/off"},
+        {TToggle::Zoom, "lblZoom", "Z1", "Change zoom factor"},
+        {TToggle::Spur, "lblSpur", "G-", "Display ground track off / temporarily on / continuously on"},
+        {TToggle::Sun, "lblSun", "S", "Display sun line on/off"},
+        {TToggle::Arrow, "lblArrow", "D", "Display direction arrows on/off"},
+        {TToggle::WinSize, "lblWinSize", "W1", ""},
     };
     int i = 0;
     for (const ToggleInfo& s : toggles) {
-        QLabel* label = ToggleLabel(parent, s.name, s.caption, s.hint);
-        if (i == 0) rotorLabel_ = label;
-        grid->addWidget(label, i / 6, i % 6);
+        grid->addWidget(ToggleLabel(parent, s.toggle, s.name, s.caption, s.hint), i / 6, i % 6);
         ++i;
     }
     // Shown only during a preview, where lblRotor .. lblVFO stand.
     upDown2_ = new TUpDown("UpDown2", Qt::Horizontal, -10000, 10000, parent);
     grid->addWidget(upDown2_, 0, 0, 1, 3, Qt::AlignCenter);
     upDown2_->hide();
-    QLabel* stepFactor = ToggleLabel(parent, "lblVorZur", "F-", "Change time step of preview function (normal/fast)");
+    QLabel* stepFactor =
+        ToggleLabel(parent, TToggle::VorZur, "lblVorZur", "F-", "Change time step of preview function (normal/fast)");
     grid->addWidget(stepFactor, 0, 3);
     stepFactor->hide();
 }
@@ -277,12 +278,11 @@ void TAusgabe::ShowIllumination(const QString& text, const QColor& label, const 
 }
 
 void TAusgabe::ShowToggleTexts(const TToggleTexts& t) {
-    const std::pair<const char*, QString> labels[] = {
-        {"lblRotor", t.Rotor}, {"lblCat", t.Cat},     {"lblWechsel", t.AutoChange}, {"lblMulti", t.Multi},
-        {"lblZoom", t.Zoom},   {"lblSun", t.Sun},     {"lblArrow", t.Arrow},        {"lblBlueM", t.BlueM},
-        {"lblWinSize", t.WinSize}};
-    for (const auto& [name, text] : labels)
-        if (auto* label = findChild<QLabel*>(name)) label->setText(text);
+    const std::pair<TToggle, QString> labels[] = {
+        {TToggle::Rotor, t.Rotor}, {TToggle::Cat, t.Cat},     {TToggle::Wechsel, t.AutoChange},
+        {TToggle::Multi, t.Multi}, {TToggle::Zoom, t.Zoom},   {TToggle::Sun, t.Sun},
+        {TToggle::Arrow, t.Arrow}, {TToggle::BlueM, t.BlueM}, {TToggle::WinSize, t.WinSize}};
+    for (const auto& [toggle, text] : labels) SetToggleText(toggle, text);
 }
 
 void TAusgabe::PaintLetter(int letter, TLetterColour colour) {
@@ -330,9 +330,11 @@ bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
             emit LetterClicked(letter);
             return true;
         }
-        if (label && toggles_.contains(label)) {
-            if (label->objectName() == "lblWinSize") emit WindowSizeClicked();
-            emit ToggleClicked(label->objectName());
+        const auto toggle = std::find(toggles_.begin(), toggles_.end(), label);
+        if (label && toggle != toggles_.end()) {
+            const auto clicked = static_cast<TToggle>(toggle - toggles_.begin());
+            if (clicked == TToggle::WinSize) emit WindowSizeClicked();
+            emit ToggleClicked(clicked);
             return true;
         }
         if (watched == statusBar()) {
@@ -351,20 +353,15 @@ void TAusgabe::resizeEvent(QResizeEvent* event) {
         statusPanels_[i]->setFixedWidth(static_cast<int>(width() * shares[i]) - 4);
 }
 
-void TAusgabe::SetToggleText(const QString& labelName, const QString& text) {
-    if (auto* label = findChild<QLabel*>(labelName)) label->setText(text);
-}
+void TAusgabe::SetToggleText(TToggle toggle, const QString& text) { Toggle(toggle)->setText(text); }
+
+QString TAusgabe::ToggleText(TToggle toggle) const { return Toggle(toggle)->text(); }
 
 void TAusgabe::WireMapToggles(TAppState& app, TMapToggleHooks hooks) {
-    connect(this, &TAusgabe::ToggleClicked, this, [this, &app, hooks](const QString& name) {
-        const auto text = ClickMapToggle(name.toStdString(), ToggleText(name).toStdString(), app, hooks);
-        if (text) SetToggleText(name, QString::fromStdString(*text));
+    connect(this, &TAusgabe::ToggleClicked, this, [this, &app, hooks](TToggle toggle) {
+        const auto text = ClickMapToggle(toggle, ToggleText(toggle).toStdString(), app, hooks);
+        if (text) SetToggleText(toggle, QString::fromStdString(*text));
     });
-}
-
-QString TAusgabe::ToggleText(const QString& labelName) const {
-    const auto* label = findChild<QLabel*>(labelName);
-    return label ? label->text() : QString();
 }
 
 void TAusgabe::SetInputEnabled(bool enabled) {

@@ -9,6 +9,7 @@
 #include "StartSettingsApply.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -73,16 +74,16 @@ public:
     TUpDown* UpDown2() const { return upDown2_; }
     // lblRX and lblTX, once the radio work has put them on the window.
     void SetRxTxEnabled(bool enabled);
-    void SetToggleText(const QString& labelName, const QString& text);
+    void SetToggleText(TToggle toggle, const QString& text);
+    QString ToggleText(TToggle toggle) const;
     // Clicks on lblBlueM, lblMulti, lblZoom, lblSpur, lblSun and lblArrow change the
     // state and call the map work through the hooks.
     void WireMapToggles(TAppState& app, TMapToggleHooks hooks);
-    QString ToggleText(const QString& labelName) const;
 
     // Started and stopped only by its owner, TTickTimer; others may look.
     const QTimer* Timer1() const { return timer1_; }
     QTimer* Timer2() const { return timer2_; }
-    QLabel* RotorLabel() const { return rotorLabel_; }   // lblRotor
+    QLabel* RotorLabel() const { return Toggle(TToggle::Rotor); }
     TDateTimeBox* DateTimeBox() const { return dateTime_; }
 
     // Asked when the window is closed by its frame; returns whether it may close.
@@ -97,8 +98,8 @@ signals:
     void RealTimeRequested();     // "&Real Time"
     void PreviewRequested();      // "&Preview"
     void MaRequested();           // "&MA"
-    // A click on a label of the toggle panel, by its name ("lblSun", "lblVorZur", ...).
-    void ToggleClicked(const QString& labelName);
+    // A click on a label of the toggle panel.
+    void ToggleClicked(kelvora::TToggle toggle);
     void StatusBarClicked();
 
 protected:
@@ -112,7 +113,9 @@ private:
     void CreateLetters(QWidget* parent);
     QWidget* CreateOutputColumn();
     QWidget* CreateRxTxPanels();
-    QLabel* ToggleLabel(QWidget* parent, const char* name, const QString& designCaption, const QString& hint);
+    QLabel* ToggleLabel(QWidget* parent, TToggle toggle, const char* name, const QString& designCaption,
+                        const QString& hint);
+    QLabel* Toggle(TToggle toggle) const { return toggles_[static_cast<size_t>(toggle)]; }
 
     QFrame* mapFrame_ = nullptr;    // BevAusgabe
     QLabel* map_ = nullptr;         // picKarte
@@ -125,7 +128,7 @@ private:
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;
-    QList<QLabel*> toggles_;
+    std::array<QLabel*, ToggleCount> toggles_{};
     TUpDown* upDown2_ = nullptr;
     QLabel* illumination_ = nullptr;
     QList<QLabel*> letters_;
@@ -133,7 +136,6 @@ private:
     TDateTimeBox* dateTime_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
-    QLabel* rotorLabel_ = nullptr;
 
     friend class TTickTimer;
 };

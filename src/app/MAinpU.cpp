@@ -1,11 +1,10 @@
 #include "MAinpU.h"
 
+#include "DialogButtons.h"
 #include "PreviewTime.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace kelvora {
@@ -27,14 +26,11 @@ TMAInp::TMAInp(int fontScale, QWidget* parent) : QDialog(parent) {
     warning_->setStyleSheet("background: rgb(255,0,0);");
     warning_->hide();
     column->addWidget(warning_);
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setObjectName("cmdCancel");
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    column->addLayout(buttons);
+    auto* buttons = new QDialogButtonBox;
+    column->addWidget(buttons);
+    QPushButton* ok = AddButton(buttons, "cmdOK", "OK", QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QPushButton* cancel = AddButton(buttons, "cmdCancel", "Cancel", QDialogButtonBox::RejectRole);
     connect(ok, &QPushButton::clicked, this, &TMAInp::OkClicked);
     connect(cancel, &QPushButton::clicked, this, &TMAInp::CancelClicked);
     connect(edit_, &QLineEdit::textChanged, this, &TMAInp::txtMAChange);

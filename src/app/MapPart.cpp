@@ -94,7 +94,7 @@ void TMapPart::DrawOtherSatellites() {
     }
     const TGroundTrackMode before = trackMode_;
     trackMode_ = FinishMapRefresh(context, trackMode_);
-    if (before != trackMode_) main_->SetToggleText("lblSpur", GroundTrackCaption(trackMode_));
+    if (before != trackMode_) main_->SetToggleText(TToggle::Spur, GroundTrackCaption(trackMode_));
     main_->ShowMap(map_.View());
 }
 

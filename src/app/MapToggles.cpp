@@ -24,10 +24,10 @@ TGroundTrackMode GroundTrackModeOf(const std::string& text) {
     return TGroundTrackMode::Off;
 }
 
-std::optional<std::string> ClickMapToggle(const std::string& labelName, const std::string& currentText,
+std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText,
                                           TAppState& app, const TMapToggleHooks& hooks) {
     TTrackingState& t = app.Tracking;
-    if (labelName == "lblBlueM") {
+    if (toggle == TToggle::BlueM) {
         // The start value follows, so that every later display of the labels agrees.
         const bool blue = !IsOn(app.Start.MapSet);
         app.Start.MapSet = Switch(blue);
@@ -36,26 +36,26 @@ std::optional<std::string> ClickMapToggle(const std::string& labelName, const st
         t.MapRedrawCounter = 0;
         return blue ? "BM" : "Pl";
     }
-    if (labelName == "lblMulti") {
+    if (toggle == TToggle::Multi) {
         t.MultiSat = !t.MultiSat;
         t.MapRedrawCounter = 0;
         return OnOff("M", t.MultiSat);
     }
-    if (labelName == "lblZoom") {
+    if (toggle == TToggle::Zoom) {
         t.MapRedrawCounter = 0;
         t.Zoom2 = !t.Zoom2;
         Call(hooks.LoadMapSet);
         return t.Zoom2 ? "Z2" : "Z1";
     }
-    if (labelName == "lblSpur")
+    if (toggle == TToggle::Spur)
         return GroundTrackCaption(ClickGroundTrack(GroundTrackModeOf(currentText), t, hooks)).toStdString();
-    if (labelName == "lblSun") {
+    if (toggle == TToggle::Sun) {
         t.SunOn = !t.SunOn;
         t.MapRedrawCounter = 0;
         if (!t.SunOn) Call(hooks.ClearIllumination);
         return OnOff("S", t.SunOn);
     }
-    if (labelName == "lblArrow") {
+    if (toggle == TToggle::Arrow) {
         t.ArrowsOn = !t.ArrowsOn;
         t.MapRedrawCounter = 0;
         return OnOff("D", t.ArrowsOn);

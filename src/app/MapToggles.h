@@ -13,6 +13,11 @@
 
 namespace kelvora {
 
+// The labels of the main window's toggle panel, named after their components
+// (lblRotor .. lblWinSize in panel order, then lblVorZur of the preview).
+enum class TToggle { Rotor, Cat, Wechsel, Vfo, Cw, BlueM, Multi, Zoom, Spur, Sun, Arrow, WinSize, VorZur };
+inline constexpr int ToggleCount = static_cast<int>(TToggle::VorZur) + 1;
+
 // The ground-track mode a lblSpur caption stands for ("G-", "Gt", "G+").
 TGroundTrackMode GroundTrackModeOf(const std::string& text);
 
@@ -23,9 +28,9 @@ struct TMapToggleHooks {
     std::function<void()> ClearIllumination;       // lblIll empty and silver
 };
 
-// The click on the label of that name showing currentText. Returns the label's new
-// text, or nothing when the label is not one of the map switches.
-std::optional<std::string> ClickMapToggle(const std::string& labelName, const std::string& currentText,
+// The click on that label showing currentText. Returns the label's new text, or
+// nothing when the label is not one of the map switches.
+std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText,
                                           TAppState& app, const TMapToggleHooks& hooks);
 
 // lblWinSize: the Options item (0 "640/480", 1 "800/600", 2 "1024/768") the next

@@ -23,8 +23,8 @@ TPreviewControl::TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& v
     connect(&main_, &TAusgabe::PreviewRequested, this, &TPreviewControl::menVorschauClick);
     connect(&main_, &TAusgabe::MaRequested, this, &TPreviewControl::menMAWertClick);
     connect(&main_, &TAusgabe::RealTimeRequested, this, &TPreviewControl::menEchtzeitClick);
-    connect(&main_, &TAusgabe::ToggleClicked, this, [this](const QString& name) {
-        if (name == "lblVorZur") lblVorZurClick();
+    connect(&main_, &TAusgabe::ToggleClicked, this, [this](TToggle toggle) {
+        if (toggle == TToggle::VorZur) lblVorZurClick();
     });
     connect(main_.UpDown2(), &TUpDown::Clicked, this, &TPreviewControl::UpDown1Click);
     connect(&vorschau_, &TVorschau::StartOk, this, &TPreviewControl::cmdStartOkClick);

@@ -1,5 +1,7 @@
 #include "SatSU.h"
 
+#include "DialogButtons.h"
+
 #include <algorithm>
 
 #include <QButtonGroup>
@@ -9,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -89,15 +90,13 @@ TSatSetup::TSatSetup(TAppState& app, int screenWidth, QWidget* parent)
     intervalRow->addStretch(1);
     layout->addLayout(intervalRow);
 
-    auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton("OK");
-    ok->setObjectName("Abbrechen");
-    auto* store = new QPushButton("Store");
-    store->setObjectName("cmdOK");
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(store);
-    layout->addLayout(buttons);
+    // "OK" closes without writing and is the Enter button; the apply role keeps
+    // "Store" right of it.
+    auto* buttons = new QDialogButtonBox;
+    layout->addWidget(buttons);
+    QPushButton* ok = AddButton(buttons, "Abbrechen", "OK", QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    QPushButton* store = AddButton(buttons, "cmdOK", "Store", QDialogButtonBox::ApplyRole);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
     connect(store, &QPushButton::clicked, this, &TSatSetup::Store);
     setFixedSize(sizeHint());

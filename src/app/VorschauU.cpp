@@ -1,5 +1,6 @@
 #include "VorschauU.h"
 
+#include "DialogButtons.h"
 #include "UpDown.h"
 
 #include <QCloseEvent>
@@ -7,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace kelvora {
 
@@ -39,18 +39,18 @@ TVorschau::TVorschau(QWidget* parent) : QDialog(parent) {
     intervalMinutes_ = AddField(grid, 4, 2, "txtIntVMin", "UpDIntVMin", "M", 0, 59, 2);
     intervalSeconds_ = AddField(grid, 4, 3, "txtIntVSek", "UpDIntVSek", "S", 0, 59, 2);
 
-    auto* buttons = new QHBoxLayout;
+    // No button answers Enter here: as action buttons none becomes the default (an
+    // accept button would) and the row keeps their order on every desktop.
+    auto* buttons = new QDialogButtonBox;
+    grid->addWidget(buttons, 6, 0, 1, 4);
     auto button = [this, buttons](const char* name, const QString& caption, void (TVorschau::*signal)()) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
+        QPushButton* b = AddButton(buttons, name, caption, QDialogButtonBox::ActionRole);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, signal);
-        buttons->addWidget(b);
     };
     button("cmdStartOk", "OK", &TVorschau::StartOk);
     button("cmdStartCancel", "Cancel", &TVorschau::StartCancel);
     button("cmdReset", "Actual Time", &TVorschau::ResetClicked);
-    grid->addLayout(buttons, 6, 0, 1, 4);
     setFixedSize(sizeHint());
 }
 

@@ -93,7 +93,7 @@ TEST_F(PreviewWindow, StepsOfTwoAndTenMinutesThenBackToRealTime) {
     StepForward();
     EXPECT_EQ(ClockText(), "12:36:00 U");
     QTest::mouseClick(main.findChild<QLabel*>("lblVorZur"), Qt::LeftButton);
-    EXPECT_EQ(main.ToggleText("lblVorZur"), "F+");
+    EXPECT_EQ(main.findChild<QLabel*>("lblVorZur")->text(), "F+");
     StepForward();
     EXPECT_EQ(ClockText(), "12:46:00 U");
     main.findChild<QToolButton*>("UpDown2Down")->click();
@@ -174,7 +174,7 @@ TEST(MainWindowToggles, MapSwitchesChangeStateAndCallTheMapWork) {
     auto click = [&](const char* name) {
         app.Tracking.MapRedrawCounter = 3;
         QTest::mouseClick(main.findChild<QLabel*>(name), Qt::LeftButton);
-        return main.ToggleText(name);
+        return main.findChild<QLabel*>(name)->text();
     };
     EXPECT_EQ(click("lblSpur"), "Gt");
     EXPECT_EQ(tracks, 1);

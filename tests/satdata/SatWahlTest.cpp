@@ -3,8 +3,10 @@
 #include "SatWahlU.h"
 
 #include "OrbitModel.h"
+#include "SafeFile.h"
 #include "SelectionTestSupport.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -110,6 +112,36 @@ TEST_F(SatWahlTest, OkRewritesTheGroupFileAndSwitches) {
     EXPECT_TRUE(log.contains("SatName( A: ISS)"));
     EXPECT_EQ(log.last(), "RestartMainTimer");
     EXPECT_EQ(selection_.ActiveSet, 3);
+}
+
+// The stub above always stores the source; here the real writes meet a folder
+// standing where their file should be: the operator is told, the window stays
+// open and tracking does not restart.
+TEST_F(SatWahlTest, OkThatCannotWriteReportsAndStaysOpen) {
+    struct Case { const char* blocked; const char* message; };
+    const Case cases[] = {{"ISSSources.SQF", "ISSSources.SQF could not be written:\n"},
+                          {"Test.ISS", "Test.ISS could not be written:\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        prompt_.Messages.clear();
+        Open({"SO-50", "AO-7", "ISS"}, {"ISS+", "AO-7-", "SO-50+"});
+        window_->StoreGroupSource = [this](const QString& path, QString* error) {
+            return WriteFileSafely(folder_.Path("ISSSources.SQF"), path.toLatin1() + "\r\n", error);
+        };
+        folder_.Remove(c.blocked);
+        ASSERT_TRUE(QDir().mkpath(folder_.Path(c.blocked)));
+        ClickRow(0);
+        Click("cmdDelete");
+        rec_.Take();
+        Click("cmdFileOK");
+        ASSERT_EQ(prompt_.Messages.size(), 1);
+        EXPECT_TRUE(prompt_.Messages.front().contains(c.message)) << prompt_.Messages.front().toStdString();
+        EXPECT_GT(prompt_.Messages.front().size(), QString(c.message).size());  // the reason follows
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_FALSE(rec_.Take().contains("RestartMainTimer"));
+        EXPECT_EQ(Rows(), "AO-7|SO-50");  // the operator's edit is kept for another try
+        QDir(folder_.Path(c.blocked)).removeRecursively();
+    }
 }
 
 TEST_F(SatWahlTest, ThirteenthSatelliteIsRefused) {
