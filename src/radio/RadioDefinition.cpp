@@ -139,33 +139,5 @@ int BaudRateOfText(std::string_view baudText) {
     return 0;
 }
 
-TSerialSettings SerialSettingsFor(const TRadioDefinition& radio, int portNumber, std::string devicePath) {
-    TSerialSettings settings;
-    settings.PortNumber = portNumber;
-    settings.DevicePath = std::move(devicePath);
-    settings.Rts = radio.RtsOn;
-    settings.Dtr = radio.DtrOn;
-    bool slowModel = false;
-    switch (radio.FamilyKind()) {
-        case TRadioFamily::Yaesu:
-            settings.BaudRate = BaudRateOfText(radio.YaesuBaud);
-            slowModel = radio.YaesuModel == "FT-736R";
-            break;
-        case TRadioFamily::Icom:
-            settings.BaudRate = BaudRateOfText(radio.IcomBaud);
-            break;
-        case TRadioFamily::Kenwood:
-            settings.BaudRate = BaudRateOfText(radio.KenwoodBaud);
-            slowModel = radio.KenwoodModel == "TS-790";
-            break;
-        case TRadioFamily::None:
-            break;
-    }
-    if (slowModel) {
-        settings.BaudRate = 4800;
-        settings.StopBits = 2;
-    }
-    return settings;
-}
 
 }  // namespace kelvora

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "FileMessage.h"
-#include "SerialPort.h"
 
 namespace kelvora {
 
@@ -72,10 +71,5 @@ bool SatModeOffEnabled(const TRadioDefinition& radio);
 // "1200", "4800", "9600", "19200", "38400", "57600" give that speed; any other
 // text gives 0, which leaves the device's speed as it is.
 int BaudRateOfText(std::string_view baudText);
-
-// The port settings for the radio: the family's baud-rate text, 8 data bits, no
-// parity, 1 stop bit, RTS and DTR as "RTS12.SQF" says; the TS-790 and the FT-736R
-// run at 4800 baud with 2 stop bits. No family: the speed is left as it is.
-TSerialSettings SerialSettingsFor(const TRadioDefinition& radio, int portNumber, std::string devicePath);
 
 }  // namespace kelvora

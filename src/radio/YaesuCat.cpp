@@ -59,6 +59,16 @@ TCatBytes TYaesuCat::EncodeFrequency(double kHz, std::uint8_t opcode) {
     return BufferBytes();
 }
 
+TCatBytes TYaesuCat::EncodeOffset(double kHz) {
+    // Both VFOs on one frequency (the transmit switch) is an offset of zero, a
+    // value the frequency digits refuse but the radio takes.
+    if (std::isfinite(kHz) && kHz >= 0.0 && kHz < 0.005) {
+        Buffer_ = {0, 0, 0, 0, yaesu::kOpOffset};
+        return BufferBytes();
+    }
+    return EncodeFrequency(kHz, yaesu::kOpOffset);
+}
+
 TCatBytes TYaesuCat::EncodeMode(std::string_view mode) {
     if (mode == "LSB") Buffer_[0] = 0x00;
     else if (mode == "USB") Buffer_[0] = 0x01;
@@ -111,7 +121,7 @@ TCatScript TYaesuCat::FrequencyUpdate(const TFrequencyRequest& f) {
     if (f.Tx != 0.0 && !(std::isfinite(tx) && tx > 0.0)) return {};
     TCatBytes offset;
     if (is736 && f.Tx != 0.0) {
-        offset = EncodeFrequency(std::fabs(tx - f.Rx), yaesu::kOpOffset);
+        offset = EncodeOffset(std::fabs(tx - f.Rx));
         if (offset.empty()) return {};
     }
     TCatScriptBuilder b;

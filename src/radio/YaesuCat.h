@@ -64,6 +64,8 @@ public:
 
 private:
     TCatBytes BufferBytes() const;
+    // The FT-736R uplink as offset from the downlink (opcode F9); 0 is a valid offset.
+    TCatBytes EncodeOffset(double kHz);
     void ChooseShift736(double rx, double tx);
 
     TYaesuModel Model_;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "CatRadioSetup.h"
 #include "RadioDefinition.h"
 
 namespace kelvora {
@@ -172,7 +173,7 @@ TEST(RadioDefinition, SerialSettingsPerFamilyAndModel) {
     radio.KenwoodModel = c.kenwoodModel;
     radio.KenwoodBaud = "9600";
     radio.RtsOn = true;
-    const TSerialSettings settings = SerialSettingsFor(radio, 3, "/dev/ttyUSB2");
+    const TSerialSettings settings = CatPortSettings(CatRadioSetupOf(radio), 3, "/dev/ttyUSB2");
     EXPECT_EQ(settings.BaudRate, c.baud) << c.family << " " << c.yaesuModel << " " << c.kenwoodModel;
     EXPECT_EQ(settings.StopBits, c.stopBits) << c.family << " " << c.yaesuModel << " " << c.kenwoodModel;
     EXPECT_EQ(settings.DataBits, 8);
