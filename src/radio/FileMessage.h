@@ -21,6 +21,8 @@ struct TFileError {
 bool FailFileLine(TFileError* error, std::string_view fileName, int line, std::string message);
 
 // "\"text\" is not a valid number", the text shortened for a message.
+// The excerpt of the bytes between double quotes, followed by the rest of the text.
+std::string QuotedExcerpt(std::string_view bytes, std::string_view rest);
 std::string NotANumberText(std::string_view token);
 
 // At most maxChars characters of the bytes, others than printable ones as \xNN,

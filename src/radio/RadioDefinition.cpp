@@ -95,9 +95,9 @@ bool ReadIcomPar(std::string_view bytes, TRadioDefinition& radio, TFileError* er
         pair.TxText = std::string(Column(line, 4, 3));
         if (!ParseAddressText(pair.RxText, pair.RxAddress) || !ParseAddressText(pair.TxText, pair.TxAddress))
             return FailFileLine(error, "IcomPar.SQF", lineNumber,
-                                "\"" + TextExcerpt(line) +
-                                    "\" is not an address pair (receive address in columns 1 to 3, transmit "
-                                    "address in columns 5 to 7, each 0 to 255, \"$\" before hexadecimal)");
+                                QuotedExcerpt(line, " is not an address pair (receive address in columns 1 to 3, "
+                                                    "transmit address in columns 5 to 7, each 0 to 255, \"$\" "
+                                                    "before hexadecimal)"));
         radio.IcomAddressTable.push_back(std::move(pair));
     }
     return true;

@@ -19,12 +19,11 @@ bool ReadSerialPortsFile(std::string_view bytes, TSerialPortMap& ports, TFileErr
         if (equals == std::string_view::npos || !ParseWholeNumberText(TrimBlanks(line.substr(0, equals)), number) ||
             number < 1 || path.empty())
             return FailFileLine(error, kSerialPortsFileName, lineNumber,
-                                "\"" + TextExcerpt(line) +
-                                    "\" is not a port line (port number, \"=\", device path, as in "
-                                    "\"1=/dev/serial/by-id/...\")");
+                                QuotedExcerpt(line, " is not a port line (port number, \"=\", device path, as in "
+                                                    "\"1=/dev/serial/by-id/...\")"));
         if (!read.emplace(number, std::string(path)).second)
             return FailFileLine(error, kSerialPortsFileName, lineNumber,
-                                "port " + std::to_string(number) + " has a line already");
+                                std::string("port ").append(std::to_string(number)).append(" has a line already"));
     }
     ports = std::move(read);
     return true;
@@ -33,23 +32,26 @@ bool ReadSerialPortsFile(std::string_view bytes, TSerialPortMap& ports, TFileErr
 std::string DevicePathFor(const TSerialPortMap& ports, int portNumber) {
     const auto found = ports.find(portNumber);
     if (found != ports.end()) return found->second;
-    return "/dev/ttyUSB" + std::to_string(portNumber - 1);
+    return std::string("/dev/ttyUSB").append(std::to_string(portNumber - 1));
 }
 
 std::string PortOpenFailureMessage(int portNumber, std::string_view devicePath, std::string_view reason,
                                    std::string_view dataFolder) {
-    const std::string com = "COM" + std::to_string(portNumber);
-    std::string message = "Could not open " + com + "!" + "\n" + "Check whether " + com +
-                          " is available on your system." + "\n" +
-                          "If not,  open menu Setup / Radio Setup of the main program and select and store "
-                          "another COM port." +
-                          "\n" + " If no port is available select 0 for the COM port number.";
-    message += "\n\n" + com + " is the device " + std::string(devicePath);
-    message += reason.empty() ? std::string(".") : ", which could not be opened: " + std::string(reason) + ".";
-    message += "\nThe device of each COM number is set in the file \"" + std::string(kSerialPortsFileName) +
-               "\" in the data folder";
-    if (!dataFolder.empty()) message += " (" + std::string(dataFolder) + ")";
-    message += ", one line per port such as \"" + std::to_string(portNumber) + "=/dev/serial/by-id/...\".";
+    // Built by appending: GCC 12 at -O3 misreads "literal" + std::string as an overlapping copy.
+    const std::string com = std::string("COM").append(std::to_string(portNumber));
+    std::string message;
+    message.append("Could not open ").append(com).append("!\n");
+    message.append("Check whether ").append(com).append(" is available on your system.\n");
+    message.append("If not,  open menu Setup / Radio Setup of the main program and select and store another COM port.\n");
+    message.append(" If no port is available select 0 for the COM port number.");
+    message.append("\n\n").append(com).append(" is the device ").append(devicePath);
+    if (reason.empty()) message.append(".");
+    else message.append(", which could not be opened: ").append(reason).append(".");
+    message.append("\nThe device of each COM number is set in the file \"").append(kSerialPortsFileName);
+    message.append("\" in the data folder");
+    if (!dataFolder.empty()) message.append(" (").append(dataFolder).append(")");
+    message.append(", one line per port such as \"").append(std::to_string(portNumber));
+    message.append("=/dev/serial/by-id/...\".");
     return message;
 }
 
