@@ -127,7 +127,7 @@ bool Prepare(const QString& path, const QByteArray& bytes, TPrepared& prepared, 
 
 // A second name for the old file, so that it can be put back after its replacement.
 // A hard link keeps the very file; where links are not allowed, a synced copy.
-bool KeepOld(const TPrepared& file, QByteArray& keptPath) {
+bool KeepOldAs(const TPrepared& file, QByteArray& keptPath) {
     static std::atomic<int> counter{0};
     const QByteArray name = QFileInfo(QFile::decodeName(file.TargetPath)).fileName().toLocal8Bit();
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -154,6 +154,15 @@ bool KeepOld(const TPrepared& file, QByteArray& keptPath) {
         if (!kept) ::unlink(keptPath.constData());
         return kept;
     }
+    return false;
+}
+
+// The same; keptPath names the kept file only when there is one.
+bool KeepOld(const TPrepared& file, QByteArray& keptPath) {
+    if (KeepOldAs(file, keptPath)) return true;
+    const int err = errno;
+    keptPath.clear();
+    errno = err;
     return false;
 }
 
