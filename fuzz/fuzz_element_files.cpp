@@ -1,7 +1,10 @@
 // libFuzzer target: arbitrary bytes through form detection, the full load
 // (readers, conversions, rejection of sets the models cannot run on) and each
 // of the five readers on its own, then one propagation of the listed sets.
-// Built and run by scripts/fuzz.
+// Besides crashes it checks what a load promises, and traps when it breaks:
+// the count is the catalog's, and every listed set is named and can be
+// propagated (no NaN, at worst Valid = false). Built and run by scripts/fuzz.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -10,6 +13,7 @@
 #include "ElementFileLoader.h"
 #include "ElementFileReaders.h"
 #include "OrbitModel.h"
+#include "SGP4SDP4.h"
 
 namespace {
 
@@ -39,6 +43,22 @@ void PropagateListed(TOrbitModel& model, int count) {
   }
 }
 
+bool Finite(const TVector4& v) {
+  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z) && std::isfinite(v.w);
+}
+
+// What every load must leave behind, whatever the bytes were.
+void CheckLoad(const TElementLoadResult& result, const TElementCatalog& catalog, TOrbitModel& model) {
+  if (result.NoDataSet) return;  // the previous sets stay: here none
+  if (result.Count != catalog.Count()) __builtin_trap();
+  for (int n = 1; n <= result.Count; ++n) {
+    if (catalog.Name(n).empty() || !CanPropagate(model.Slot(n))) __builtin_trap();
+    model.SelectSatellite(n);
+    const TStateVector state = model.PropagateMinutes(0.0);
+    if (state.Valid && !(Finite(state.Position) && Finite(state.Velocity))) __builtin_trap();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TElementCatalog catalog;
   const TElementLoadResult result =
       LoadElementBytes(bytes, "fuzz.txt", options, Names(), *model, catalog);
+  CheckLoad(result, catalog, *model);
   PropagateListed(*model, result.Count);
   (void)SortedSetNames(catalog);
 

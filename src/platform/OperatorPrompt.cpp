@@ -18,9 +18,13 @@ void UnattendedPrompt::Message(const QString& text, Icon icon) {
 }
 
 IOperatorPrompt::Answer UnattendedPrompt::Question(const QString& text, Answer defaultAnswer) {
+    const QString fixed = qEnvironmentVariable("KELVORA_UNATTENDED_ANSWER");
+    Answer answer = defaultAnswer;
+    if (fixed.compare("Yes", Qt::CaseInsensitive) == 0) answer = Answer::Yes;
+    if (fixed.compare("No", Qt::CaseInsensitive) == 0) answer = Answer::No;
     WriteLine("kelvoraiss: question: ", text);
-    WriteLine("kelvoraiss: answered: ", defaultAnswer == Answer::Yes ? "Yes" : "No");
-    return defaultAnswer;
+    WriteLine("kelvoraiss: answered: ", answer == Answer::Yes ? "Yes" : "No");
+    return answer;
 }
 
 QString UnattendedPrompt::OpenFile(const QString& caption, const QString&, const QString&) {

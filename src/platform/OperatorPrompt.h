@@ -29,8 +29,10 @@ public:
     virtual bool AskStation(Station& station) = 0;
 };
 
-// Writes every message to standard error and answers with the default button;
-// file dialogs are cancelled and the station keeps its defaults.
+// Writes every message to standard error and answers with the default button, or
+// with the answer KELVORA_UNATTENDED_ANSWER names ("Yes" or "No"), so that a run
+// without anybody at the screen can take either branch of a question; file dialogs
+// are cancelled and the station keeps its defaults.
 class UnattendedPrompt : public IOperatorPrompt {
 public:
     void Message(const QString& text, Icon icon) override;

@@ -81,28 +81,39 @@ bool Fail(const QString& path, int err, QString* error) {
     return false;
 }
 
-}  // namespace
+// A new file written in full beside its target, not yet renamed over it.
+struct TPrepared {
+    QString Path;           // as the caller named it, for the messages
+    QByteArray TargetPath;  // a link resolved to the file it names
+    QByteArray Folder;
+    QByteArray TempPath;
+    bool Replacing = false;
+};
 
-bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error) {
+bool Prepare(const QString& path, const QByteArray& bytes, TPrepared& prepared, QString* error) {
     // A link is followed, so that the link stays and the file it names is replaced.
     const QString canonical = QFileInfo(path).canonicalFilePath();
     const QFileInfo target(canonical.isEmpty() ? path : canonical);
-    const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
-    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    prepared.Path = path;
+    prepared.TargetPath = QFile::encodeName(target.absoluteFilePath());
+    prepared.Folder = QFile::encodeName(target.absolutePath());
 
     struct stat old {};
-    const bool replacing = ::stat(targetPath.constData(), &old) == 0;
-    if (replacing && ::access(targetPath.constData(), W_OK) != 0) return Fail(path, errno, error);
+    prepared.Replacing = ::stat(prepared.TargetPath.constData(), &old) == 0;
+    if (prepared.Replacing && ::access(prepared.TargetPath.constData(), W_OK) != 0) return Fail(path, errno, error);
 
-    QByteArray tempPath;
-    Descriptor file(CreateTemporary(folder, QFile::encodeName(target.fileName()), tempPath));
-    if (file.Get() < 0) return Fail(path, errno, error);
+    Descriptor file(CreateTemporary(prepared.Folder, QFile::encodeName(target.fileName()), prepared.TempPath));
+    if (file.Get() < 0) {
+        prepared.TempPath.clear();
+        return Fail(path, errno, error);
+    }
     auto discard = [&](int err) {
         file.Close();
-        ::unlink(tempPath.constData());
+        ::unlink(prepared.TempPath.constData());
+        prepared.TempPath.clear();
         return Fail(path, err, error);
     };
-    if (replacing) {
+    if (prepared.Replacing) {
         // Ownership can only be kept by a privileged process; the mode always is.
         if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
             (void)!::fchown(file.Get(), old.st_uid, old.st_gid);
@@ -111,8 +122,105 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* erro
     if (!WriteAll(file.Get(), bytes)) return discard(errno);
     if (::fsync(file.Get()) != 0) return discard(errno);
     if (!file.Close()) return discard(errno);
-    if (::rename(tempPath.constData(), targetPath.constData()) != 0) return discard(errno);
-    SyncFolder(folder);
+    return true;
+}
+
+// A second name for the old file, so that it can be put back after its replacement.
+// A hard link keeps the very file; where links are not allowed, a synced copy.
+bool KeepOldAs(const TPrepared& file, QByteArray& keptPath) {
+    static std::atomic<int> counter{0};
+    const QByteArray name = QFileInfo(QFile::decodeName(file.TargetPath)).fileName().toLocal8Bit();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        keptPath = file.Folder + "/." + name + ".old-" + QByteArray::number(::getpid()) + "-" +
+                   QByteArray::number(counter++);
+        if (::link(file.TargetPath.constData(), keptPath.constData()) == 0) return true;
+        if (errno == EEXIST) continue;
+        if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK) return false;
+        struct stat info {};
+        if (::stat(file.TargetPath.constData(), &info) != 0) return false;
+        if (!S_ISREG(info.st_mode)) {
+            errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+            return false;
+        }
+        QFile old(QFile::decodeName(file.TargetPath));
+        if (!old.open(QIODevice::ReadOnly)) return false;
+        const QByteArray bytes = old.readAll();
+        Descriptor copy(::open(keptPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777));
+        if (copy.Get() < 0) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        const bool kept = WriteAll(copy.Get(), bytes) && ::fsync(copy.Get()) == 0 && copy.Close();
+        if (!kept) ::unlink(keptPath.constData());
+        return kept;
+    }
+    return false;
+}
+
+// The same; keptPath names the kept file only when there is one.
+bool KeepOld(const TPrepared& file, QByteArray& keptPath) {
+    if (KeepOldAs(file, keptPath)) return true;
+    const int err = errno;
+    keptPath.clear();
+    errno = err;
+    return false;
+}
+
+}  // namespace
+
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* error) {
+    TPrepared file;
+    if (!Prepare(path, bytes, file, error)) return false;
+    if (::rename(file.TempPath.constData(), file.TargetPath.constData()) != 0) {
+        const int err = errno;
+        ::unlink(file.TempPath.constData());
+        return Fail(path, err, error);
+    }
+    SyncFolder(file.Folder);
+    return true;
+}
+
+bool WriteFilesTogether(const std::vector<TFileWrite>& files, QString* error) {
+    std::vector<TPrepared> prepared(files.size());
+    std::vector<QByteArray> kept(files.size());
+    auto unlinkAll = [](const std::vector<QByteArray>& paths, size_t from) {
+        for (size_t i = from; i < paths.size(); ++i)
+            if (!paths[i].isEmpty()) ::unlink(paths[i].constData());
+    };
+    auto temps = [&] {
+        std::vector<QByteArray> paths;
+        for (const TPrepared& p : prepared) paths.push_back(p.TempPath);
+        return paths;
+    };
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!Prepare(files[i].Path, files[i].Bytes, prepared[i], error)) {
+            unlinkAll(temps(), 0);
+            return false;
+        }
+    }
+    for (size_t i = 0; i < prepared.size(); ++i) {
+        const TPrepared& file = prepared[i];
+        const bool done = (!file.Replacing || KeepOld(file, kept[i])) &&
+                          ::rename(file.TempPath.constData(), file.TargetPath.constData()) == 0;
+        if (done) continue;
+        const int err = errno;
+        // Back to the old state, the latest first: a kept file is renamed back over
+        // its replacement, a file that was new goes again.
+        for (size_t j = i; j-- > 0;) {
+            if (prepared[j].Replacing) {
+                if (::rename(kept[j].constData(), prepared[j].TargetPath.constData()) == 0) kept[j].clear();
+            } else {
+                ::unlink(prepared[j].TargetPath.constData());
+            }
+        }
+        unlinkAll(temps(), i);
+        // An old file that could not be put back stays under its hidden name.
+        if (!kept[i].isEmpty()) ::unlink(kept[i].constData());
+        for (const TPrepared& p : prepared) SyncFolder(p.Folder);
+        return Fail(file.Path, err, error);
+    }
+    unlinkAll(kept, 0);
+    for (const TPrepared& p : prepared) SyncFolder(p.Folder);
     return true;
 }
 

@@ -10,10 +10,6 @@
 namespace kelvora {
 
 namespace {
-// Real element files stay well below a megabyte (5601 lines are looked at);
-// this only keeps a huge or endless file from filling the memory.
-constexpr std::size_t kMaxElementFileBytes = 64u << 20;
-
 bool AllFinite(const TElementSet& s) {
   for (const double v : {s.Epoch, s.JulianEpoch, s.BStar, s.Inclination, s.Raan, s.Eccentricity,
                          s.ArgPerigee, s.MeanAnomaly, s.MeanMotion, s.RevsPerDay, s.EpochRev})
@@ -87,13 +83,18 @@ TElementLoadResult LoadElementBytes(std::string_view bytes, const std::string& p
 TElementLoadResult LoadElementFile(const std::string& path, TNamingOptions& options,
                                    const TNamesList& names, TOrbitModel& model,
                                    TElementCatalog& catalog) {
+  // Real element files stay well below a megabyte (5601 lines are looked at);
+  // the cap only keeps a huge or endless file from filling the memory.
   std::string bytes;
   TElementLoadResult result;
-  if (!ReadFileBytes(path, bytes, kMaxElementFileBytes, &result.Error)) {
+  bool cut = false;
+  if (!ReadFileBytes(path, bytes, kMaxElementFileBytes, &result.Error, &cut)) {
     result.FileRead = false;
     return result;
   }
-  return LoadElementBytes(bytes, path, options, names, model, catalog);
+  result = LoadElementBytes(bytes, path, options, names, model, catalog);
+  result.Cut = cut;
+  return result;
 }
 
 std::string NoDataSetMessage(const std::string& sourceFileName) {
@@ -101,9 +102,15 @@ std::string NoDataSetMessage(const std::string& sourceFileName) {
 }
 
 std::string RejectedSetsMessage(const TElementLoadResult& result) {
-  if (result.RejectedCount == 0) return {};
   // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on chains of operator+.
-  std::string text(" ");
+  std::string text;
+  if (result.Cut) {
+    text.append(" Element file cut: only its first ");
+    text.append(std::to_string(kMaxElementFileBytes >> 20));
+    text.append(" MiB were read. ");
+  }
+  if (result.RejectedCount == 0) return text;
+  text.append(text.empty() ? " " : "");
   text.append(std::to_string(result.RejectedCount));
   text.append(result.RejectedCount == 1 ? " set" : " sets");
   text.append(" left out (elements cannot be computed): ");

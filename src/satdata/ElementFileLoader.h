@@ -28,7 +28,13 @@ struct TElementLoadResult {
   // out of the catalog and the set numbers stay dense.
   int RejectedCount = 0;
   std::vector<std::string> RejectedNames;
+  // The file is longer than the reader takes (kMaxElementFileBytes): only its
+  // beginning was loaded.
+  bool Cut = false;
 };
+
+// A larger element file is read only up to here; no real one comes near it.
+inline constexpr std::size_t kMaxElementFileBytes = 64u << 20;
 
 // Reads the file at path. The naming options are not const: the readers force
 // an invalid NameLookupKey to 'I' and keep their working copies there.
@@ -45,8 +51,9 @@ TElementLoadResult LoadElementBytes(std::string_view bytes, const std::string& p
 // The message the selection window shows for a file without a set.
 std::string NoDataSetMessage(const std::string& sourceFileName);
 
-// One line of the "N sets left out" note for the selection window's info label,
-// empty when nothing was rejected.
+// The note after a load for the selection window's info label and the warning
+// of the application: that the file was cut (only its first 64 MiB were read)
+// and which sets were left out; empty when there is nothing to say.
 std::string RejectedSetsMessage(const TElementLoadResult& result);
 
 }  // namespace kelvora

@@ -33,7 +33,7 @@ struct TFd {
 }  // namespace
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes,
-                   std::string* error) {
+                   std::string* error, bool* cut) {
   // Only a regular file is read: a FIFO or a device could block for ever or never
   // end. The look before opening spares a device the open; O_NONBLOCK keeps an
   // open from blocking on a FIFO put in the file's place meanwhile.
@@ -55,6 +55,16 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
     }
     if (got == 0) break;
     out.append(chunk, static_cast<std::size_t>(got));
+  }
+  if (cut) {
+    // One more byte says whether anything was left unread.
+    *cut = false;
+    if (out.size() >= maxBytes) {
+      ssize_t got;
+      do got = ::read(file.fd, chunk, 1);
+      while (got < 0 && errno == EINTR);
+      *cut = got != 0;
+    }
   }
   bytes = std::move(out);
   return true;

@@ -9,11 +9,12 @@
 
 namespace kelvora {
 
-// Reads at most maxBytes of the file (the rest is ignored). False with a
-// reason naming the file when it cannot be opened or read, or is not a
-// regular file (a folder, FIFO or device is refused without blocking).
+// Reads at most maxBytes of the file (the rest is ignored); cut, when given,
+// tells whether the file went on past them. False with a reason naming the
+// file when it cannot be opened or read, or is not a regular file (a folder,
+// FIFO or device is refused without blocking).
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes,
-                   std::string* error = nullptr);
+                   std::string* error = nullptr, bool* cut = nullptr);
 
 // The first maxLines lines of the bytes as views into them. Lines end with LF
 // or CR LF (the CR is dropped); a last line without an end counts, an end at the

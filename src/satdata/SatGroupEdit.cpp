@@ -25,9 +25,13 @@ QStringList TemplateLines(const QString& dataFolder) {
 
 }  // namespace
 
-bool TSatGroups::WriteLines(const QString& fileName, const QStringList& lines, IOperatorPrompt& prompt) {
+// The group list and the source list are read by the same positions: a failure must
+// leave both as they were, or every later group would open another group's source.
+bool TSatGroups::WriteTogether(const std::vector<std::pair<QString, QStringList>>& files, IOperatorPrompt& prompt) {
+    std::vector<TFileWrite> writes;
+    for (const auto& [fileName, lines] : files) writes.push_back({DataFilePath(dataFolder_, fileName), CrLfLines(lines)});
     QString error;
-    if (WriteFileSafely(DataFilePath(dataFolder_, fileName), CrLfLines(lines), &error)) return true;
+    if (WriteFilesTogether(writes, &error)) return true;
     prompt.Message(error, IOperatorPrompt::Icon::Error);
     return false;
 }
@@ -47,11 +51,9 @@ bool TSatGroups::AddGroup(const QString& name, IOperatorPrompt& prompt) {
     sources.insert(at, NewGroupSource);
     sources = sources.mid(0, MaxGroups);
 
-    // The group file and the new source line come first: until the list names the
-    // group, neither is used.
-    if (!WriteLines(name + ".ISS", groupFile, prompt)) return false;
-    if (!WriteLines(SourceListFileName, sources, prompt)) return false;
-    if (!WriteLines(GroupListFileName, list, prompt)) return false;
+    // The list is renamed last: until it names the group, the other two are not used.
+    if (!WriteTogether({{name + ".ISS", groupFile}, {SourceListFileName, sources}, {GroupListFileName, list}}, prompt))
+        return false;
     ReloadListKeepingCurrent();
     return true;
 }
@@ -70,8 +72,7 @@ bool TSatGroups::DeleteGroup(int position, IOperatorPrompt& prompt) {
     if (position < list.size()) list.removeAt(position);
     QStringList sources = SourcesOfTwelve(dataFolder_);
     sources.removeAt(position);
-    if (!WriteLines(GroupListFileName, list, prompt)) return false;
-    if (!WriteLines(SourceListFileName, sources, prompt)) return false;
+    if (!WriteTogether({{GroupListFileName, list}, {SourceListFileName, sources}}, prompt)) return false;
     QFile::remove(GroupFilePath(dataFolder_, group));
 
     const bool wasCurrent = group == currentGroup_;

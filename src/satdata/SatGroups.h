@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace kelvora {
@@ -163,7 +164,7 @@ private:
     void SetCurrentSource(const QString& fullPath);
     void SetTitle(const QString& title);
     void ReloadListKeepingCurrent();
-    bool WriteLines(const QString& fileName, const QStringList& lines, IOperatorPrompt& prompt);
+    bool WriteTogether(const std::vector<std::pair<QString, QStringList>>& files, IOperatorPrompt& prompt);
 
     QString dataFolder_;
     QStringList groups_;

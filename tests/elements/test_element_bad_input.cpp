@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 
@@ -179,6 +181,53 @@ TEST(ElementBadInput, OnlyRegularFilesAreRead) {
   ASSERT_TRUE(tool.has_value()) << "kelvora-orbit list: still blocked";
   EXPECT_EQ(tool->first, 2);
   EXPECT_EQ(tool->second, "kelvora-orbit: cannot read " + fifo + ": not a regular file\n");
+}
+
+// A file longer than the cap is read up to the cap only; the load says so, and so do
+// the note the operator is shown after a load and the tool. The files are sparse:
+// one set at the start, then zeros up to the size.
+TEST(ElementBadInput, AFileLongerThanTheCapIsCutAndSaysSo) {
+  std::string folder = (std::filesystem::temp_directory_path() / "kelvora-big-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(folder.data()), nullptr);
+  struct TRemove {
+    std::string path;
+    ~TRemove() { std::filesystem::remove_all(path); }
+  } remove{folder};
+  const std::string set = FixtureBytes("three-line.tle");
+  const std::string firstSet = set.substr(0, set.find("\n", set.find("\n2 ") + 1) + 1);
+  const struct {
+    std::size_t size;
+    bool cut, tool;
+  } cases[] = {{set.size(), false, true}, {kMaxElementFileBytes, false, false}, {kMaxElementFileBytes + 1, true, true}};
+  for (const auto& c : cases) {
+    const std::string path = folder + "/big.tle";
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out << firstSet;
+    }
+    std::filesystem::resize_file(path, c.size);
+    TLoaded loaded;
+    const TElementLoadResult r =
+        LoadElementFile(path, loaded.Options, loaded.Names, *loaded.Model, loaded.Catalog);
+    ASSERT_TRUE(r.FileRead) << r.Error;
+    EXPECT_EQ(r.Cut, c.cut) << c.size;
+    EXPECT_EQ(loaded.Catalog.Count(), 1) << c.size;
+    EXPECT_EQ(RejectedSetsMessage(r).find("Element file cut: only its first 64 MiB were read") != std::string::npos,
+              c.cut)
+        << RejectedSetsMessage(r);
+
+    if (!c.tool) continue;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunOrbitCli({"list", "--elements", path}, out, err, 2000, LoadElementFileForCli), 0);
+    EXPECT_EQ(err.str(), c.cut ? "kelvora-orbit: " + path + " was cut: only its first 64 MiB were read\n" : "");
+  }
+  // Cut and sets left out: both are said.
+  TElementLoadResult both;
+  both.Cut = true;
+  both.RejectedCount = 1;
+  both.RejectedNames = {"DEAD"};
+  EXPECT_EQ(RejectedSetsMessage(both),
+            " Element file cut: only its first 64 MiB were read. 1 set left out (elements cannot be computed): DEAD ");
 }
 
 }  // namespace

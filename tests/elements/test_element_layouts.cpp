@@ -132,17 +132,23 @@ TEST(ElementLayouts, ReadersStopAtTheirLimits) {
   const std::string issObject = perLine.substr(issAt, perLine.find("</omm>", issAt) + 6 - issAt);
   std::string xml = "<?xml\r\n";
   for (int k = 0; k < 2100; ++k) xml += Replaced(issObject, "ISS (ZARYA)", Numbered("X", k)) + "\r\n";
+  // The whole document on its second line is cut into at most 301 objects.
+  const std::string document = FixtureBytes("omm-document.xml");
+  const std::size_t body = document.find("<omm");
+  std::string oneLine = document.substr(0, body);
+  for (int k = 0; k < 350; ++k) oneLine += Replaced(issObject, "ISS (ZARYA)", Numbered("D", k));
+  oneLine += "</ndm>\r\n";
 
   const struct {
     std::string bytes;
     int count;
     const char* last;
   } cases[] = {{tle, 1800, "S1799"}, {csv, 1800, "S1799"}, {verbose, 249, "V247"},
-               {xml, 2000, "X1999"}};
+               {xml, 2000, "X1999"}, {oneLine, 301, "D300"}};
   for (const auto& c : cases) {
     TLoaded loaded;
     loaded.Load(c.bytes);
-    ASSERT_EQ(loaded.Catalog.Count(), c.count);
+    ASSERT_EQ(loaded.Catalog.Count(), c.count) << c.last;
     EXPECT_EQ(loaded.Catalog.Name(c.count), c.last);
   }
 }

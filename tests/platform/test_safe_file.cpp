@@ -86,3 +86,57 @@ TEST(SafeFile, WritesThroughALinkAndKeepsTheLink) {
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(ReadAll(real), QByteArray("new\r\n"));
 }
+
+TEST(SafeFile, FilesWrittenTogetherAreAllNewOrAllAsTheyWere) {
+    // A folder where a file should go is a real failure that needs no special rights.
+    enum class Before { Old, Missing, Folder };
+    struct Case {
+        const char* what;
+        Before first, second;
+        bool written;
+    };
+    const Case cases[] = {
+        {"both replaced", Before::Old, Before::Old, true},
+        {"a new file beside an old one", Before::Missing, Before::Old, true},
+        {"the second fails: the first is put back", Before::Old, Before::Folder, false},
+        {"the second fails: the new first goes again", Before::Missing, Before::Folder, false},
+        {"the first fails: nothing is renamed", Before::Folder, Before::Old, false},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString names[] = {"ISSFiles8d.SQF", "ISSSources.SQF"};
+        const Before before[] = {c.first, c.second};
+        for (int i = 0; i < 2; ++i) {
+            const QString path = dir.path() + "/" + names[i];
+            if (before[i] == Before::Old) {
+                ASSERT_TRUE(WriteFileSafely(path, "old\r\n"));
+            } else if (before[i] == Before::Folder) {
+                ASSERT_TRUE(QDir().mkdir(path));
+            }
+        }
+        QString error;
+        EXPECT_EQ(WriteFilesTogether({{dir.path() + "/" + names[0], "new 1\r\n"}, {dir.path() + "/" + names[1], "new 2\r\n"}},
+                                     &error),
+                  c.written)
+            << c.what;
+        for (int i = 0; i < 2; ++i) {
+            const QString path = dir.path() + "/" + names[i];
+            if (before[i] == Before::Folder) {
+                EXPECT_TRUE(QFileInfo(path).isDir()) << c.what;
+                EXPECT_TRUE(error.contains(names[i])) << c.what << ": " << error.toStdString();
+            } else if (c.written) {
+                EXPECT_EQ(ReadAll(path), QByteArray("new ") + QByteArray::number(i + 1) + "\r\n") << c.what;
+            } else if (before[i] == Before::Old) {
+                EXPECT_EQ(ReadAll(path), QByteArray("old\r\n")) << c.what;
+            } else {
+                EXPECT_FALSE(QFileInfo::exists(path)) << c.what;
+            }
+        }
+        // No temporary or kept old file is left behind.
+        QStringList expected;
+        for (int i = 0; i < 2; ++i)
+            if (before[i] != Before::Folder && (c.written || before[i] == Before::Old)) expected << names[i];
+        expected.sort();
+        EXPECT_EQ(AllNames(dir.path()), expected) << c.what;
+    }
+}

@@ -5,6 +5,7 @@
 #include "GroupTestSupport.h"
 #include "SatFileU.h"
 #include "SatfilesIIU.h"
+#include "SmallFileSystem.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -146,6 +147,71 @@ TEST_F(GroupDialogsTest, QuickSwitch) {
     quick.show();
     Click(&quick, "cmdCancel");
     EXPECT_EQ(groups.CurrentGroup(), "Bravo");
+}
+
+// One of the two lists lies on a full disk (linked from the data folder). The list of
+// groups and the list of sources are read by the same positions: whichever write
+// fails, the operator is told and neither list nor any group file changes, so every
+// group keeps its own source.
+TEST(GroupDialogsWriteFailure, EitherListFailingLeavesBothAsTheyWere) {
+    struct Case {
+        const char* what;
+        bool add;
+        QString fullFile;
+    };
+    const Case cases[] = {
+        {"delete, source list on the full disk", false, "ISSSources.SQF"},
+        {"delete, group list on the full disk", false, "ISSFiles8d.SQF"},
+        {"add, source list on the full disk", true, "ISSSources.SQF"},
+        {"add, group list on the full disk", true, "ISSFiles8d.SQF"},
+    };
+    for (const Case& c : cases) {
+        test::SmallFileSystem disk{64};
+        if (!disk.Mounted()) GTEST_SKIP() << disk.Why().toStdString();
+        KitFolder kit;
+        grouptest::WriteFiveGroups(kit);
+        const QByteArray listBefore = kit.Read("ISSFiles8d.SQF"), sourcesBefore = kit.Read("ISSSources.SQF");
+        ASSERT_TRUE(QFile::copy(kit.Path(c.fullFile), disk.Folder() + c.fullFile));
+        kit.Remove(c.fullFile);
+        ASSERT_TRUE(QFile::link(disk.Folder() + c.fullFile, kit.Path(c.fullFile)));
+        ASSERT_TRUE(disk.Fill());
+
+        ScriptedPrompt prompt;
+        TSatGroups groups{kit.Folder()};
+        groups.Hooks.LoadSourceAndFilter = [] { return 2; };
+        groups.ReadGroupList();
+        groups.ReadGroupSources();
+        ASSERT_TRUE(groups.OpenGroupSource(prompt));
+        TSatFiles satFiles{groups, prompt};
+        TAddGroup addGroup{groups, prompt};
+        TDelGroup delGroup{groups, prompt};
+        satFiles.UseGroupDialogs(&addGroup, &delGroup);
+        satFiles.show();
+        auto* list = satFiles.findChild<QListWidget*>("lstSatFiles");
+        if (c.add) {
+            QTest::mouseClick(satFiles.findChild<QPushButton*>("cmdAdd"), Qt::LeftButton);
+            QTest::keyClicks(addGroup.findChild<QLineEdit*>("edNewGroup"), "Echo");
+            QTest::mouseClick(addGroup.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+            EXPECT_TRUE(addGroup.isVisible()) << c.what;
+        } else {
+            list->setCurrentRow(1);
+            QTest::mouseClick(satFiles.findChild<QPushButton*>("cmdRemove"), Qt::LeftButton);
+            prompt.Answers = {IOperatorPrompt::Answer::Yes};
+            QTest::mouseClick(delGroup.findChild<QPushButton*>("cmdDelete"), Qt::LeftButton);
+        }
+        ASSERT_EQ(prompt.Messages.size(), 1) << c.what;
+        EXPECT_TRUE(prompt.Messages[0].contains(c.fullFile)) << c.what << ": " << prompt.Messages[0].toStdString();
+        EXPECT_EQ(kit.Read("ISSFiles8d.SQF"), listBefore) << c.what;
+        EXPECT_EQ(kit.Read("ISSSources.SQF"), sourcesBefore) << c.what;
+        EXPECT_TRUE(kit.Exists("Alpha.ISS")) << c.what;
+        EXPECT_FALSE(kit.Exists("Echo.ISS")) << c.what;
+        EXPECT_EQ(groups.Groups(), QStringList({"Standard", "Alpha", "Bravo", "Charlie", "Delta"})) << c.what;
+        EXPECT_EQ(groups.Sources().mid(0, 5),
+                  QStringList({"Kepler\\nasa.all", "Kepler\\a.txt", "Kepler\\b.txt", "Kepler\\c.txt", "Kepler\\d.txt"}))
+            << c.what;
+        EXPECT_EQ(list->count(), 5) << c.what;
+        disk.Unmount();
+    }
 }
 
 }  // namespace

@@ -25,6 +25,13 @@ TCliElementFile LoadElementFileForCli(const std::string& path, TOrbitModel& mode
     file.Sets.push_back({e.Name, e.CatalogNumber, e.Designator, form});
   }
   file.Rejected = result.RejectedNames;
+  if (result.Cut) {
+    // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on chains of operator+.
+    file.CutNote = path;
+    file.CutNote.append(" was cut: only its first ");
+    file.CutNote.append(std::to_string(kMaxElementFileBytes >> 20));
+    file.CutNote.append(" MiB were read");
+  }
   return file;
 }
 

@@ -28,7 +28,9 @@ void LoadNamedSet(TOrbitModel& model, const std::string& path, const std::string
     }
     for (const std::string& rejected : file.Rejected)
         if (rejected == name) throw TUsageError{"the set '" + name + "' cannot be propagated"};
-    throw TUsageError{"no set named '" + name + "' in " + path};
+    std::string message = "no set named '" + name + "' in " + path;
+    if (!file.CutNote.empty()) message += " (" + file.CutNote + ")";
+    throw TUsageError{message};
 }
 
 void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader,
@@ -45,6 +47,7 @@ void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElem
     if (!file.Rejected.empty())
         err << "kelvora-orbit: " << file.Rejected.size()
             << " set(s) left out, they cannot be propagated\n";
+    if (!file.CutNote.empty()) err << "kelvora-orbit: " << file.CutNote << '\n';
 }
 
 std::string CsvCell(std::string_view text) {

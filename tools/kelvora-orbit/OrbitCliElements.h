@@ -26,6 +26,7 @@ struct TCliElementFile {
     std::string Error;  // empty when the file was read
     std::vector<TCliElementSet> Sets;
     std::vector<std::string> Rejected;  // named sets that cannot be propagated
+    std::string CutNote;  // set when only the beginning of a very long file was read
 };
 
 // Reads the file into the model's slots 1..count.
@@ -43,7 +44,7 @@ void LoadNamedSet(TOrbitModel& model, const std::string& path, const std::string
                   const TCliElementLoader& loader);
 
 // set,name,catalog,designator,epoch,form for every listed set; a note about
-// left-out sets goes to err.
+// left-out sets and about a cut file goes to err.
 void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader,
                      std::ostream& out, std::ostream& err);
 
