@@ -75,7 +75,7 @@ TElementLoadResult TSatellitePart::LoadElementsFrom(const QString& path) {
     state_.Tracking.SizeForCatalog(catalog_.Count());
     // Sets whose elements cannot be computed are left out of the lists; say so once
     // per load, since the selection window's info line is soon replaced.
-    const std::string rejected = RejectedSetsMessage(result);
+    const std::string rejected = ElementLoadNote(result);
     if (!rejected.empty()) prompt_.Message(QString::fromLatin1(rejected.c_str()).trimmed(), IOperatorPrompt::Icon::Warning);
     return result;
 }

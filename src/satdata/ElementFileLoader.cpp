@@ -101,7 +101,7 @@ std::string NoDataSetMessage(const std::string& sourceFileName) {
   return " No Data Set found  in " + sourceFileName + " ! ";
 }
 
-std::string RejectedSetsMessage(const TElementLoadResult& result) {
+std::string ElementLoadNote(const TElementLoadResult& result) {
   // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on chains of operator+.
   std::string text;
   if (result.Cut) {

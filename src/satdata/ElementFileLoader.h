@@ -54,6 +54,6 @@ std::string NoDataSetMessage(const std::string& sourceFileName);
 // The note after a load for the selection window's info label and the warning
 // of the application: that the file was cut (only its first 64 MiB were read)
 // and which sets were left out; empty when there is nothing to say.
-std::string RejectedSetsMessage(const TElementLoadResult& result);
+std::string ElementLoadNote(const TElementLoadResult& result);
 
 }  // namespace kelvora

@@ -103,7 +103,7 @@ TEST(ElementBadInput, UnpropagatableSetsAreLeftOutAndReported) {
     EXPECT_EQ(loaded.Names1ToN(), c.listed) << c.what;
     EXPECT_EQ(loaded.Result.RejectedCount, 1) << c.what;
     ASSERT_EQ(loaded.Result.RejectedNames.size(), 1u) << c.what;
-    EXPECT_NE(RejectedSetsMessage(loaded.Result).find(loaded.Result.RejectedNames[0]),
+    EXPECT_NE(ElementLoadNote(loaded.Result).find(loaded.Result.RejectedNames[0]),
               std::string::npos);
     ExpectSoundCatalog(loaded, c.what);
   }
@@ -212,9 +212,9 @@ TEST(ElementBadInput, AFileLongerThanTheCapIsCutAndSaysSo) {
     ASSERT_TRUE(r.FileRead) << r.Error;
     EXPECT_EQ(r.Cut, c.cut) << c.size;
     EXPECT_EQ(loaded.Catalog.Count(), 1) << c.size;
-    EXPECT_EQ(RejectedSetsMessage(r).find("Element file cut: only its first 64 MiB were read") != std::string::npos,
+    EXPECT_EQ(ElementLoadNote(r).find("Element file cut: only its first 64 MiB were read") != std::string::npos,
               c.cut)
-        << RejectedSetsMessage(r);
+        << ElementLoadNote(r);
 
     if (!c.tool) continue;
     std::ostringstream out, err;
@@ -226,7 +226,7 @@ TEST(ElementBadInput, AFileLongerThanTheCapIsCutAndSaysSo) {
   both.Cut = true;
   both.RejectedCount = 1;
   both.RejectedNames = {"DEAD"};
-  EXPECT_EQ(RejectedSetsMessage(both),
+  EXPECT_EQ(ElementLoadNote(both),
             " Element file cut: only its first 64 MiB were read. 1 set left out (elements cannot be computed): DEAD ");
 }
 

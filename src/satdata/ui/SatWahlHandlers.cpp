@@ -40,7 +40,7 @@ void TSatWahl::ElementFileLoaded(const TElementLoadResult& result) {
     for (const std::string& name : SortedSetNames(catalog_)) lstAlleSat_->addItem(Latin1(name));
     label27_->setText(QString::number(catalog_.Count()));
     button2_->setEnabled(result.Count > 0);
-    const std::string rejected = RejectedSetsMessage(result);
+    const std::string rejected = ElementLoadNote(result);
     if (!rejected.empty()) ShowInfo(Latin1(rejected));
 }
 
