@@ -75,33 +75,28 @@ TSeiten::TSeiten(TCatControl& cat, TDopplerModel& doppler, QString dataFolder, I
     grid->addWidget(tx_, 1, 1);
     grid->addWidget(ok_, 0, 2, 2, 1);
     auto* note = Caption("lblValid", kValidNote);
-    note->setWordWrap(true);
     grid->addWidget(note, 2, 0, 1, 3);
     layout->addWidget(manual);
     connect(rx_, &QLineEdit::textChanged, this, &TSeiten::txtRxChange);
     connect(tx_, &QLineEdit::textChanged, this, &TSeiten::txtTxChange);
     connect(ok_, &QPushButton::clicked, this, &TSeiten::cmdCatOkClick);
 
-    auto* intervalRow = new QHBoxLayout;
+    // Threshold and correction share the columns: caption, field, the three up-downs.
+    auto* steps = new QGridLayout;
     interval_ = ReadOnlyField("txtIntv");
-    intervalRow->addWidget(Caption("lblIntv", "Interval (Hz)"));
-    intervalRow->addStretch();
-    intervalRow->addWidget(interval_);
-    AddUpDowns(intervalRow, "SpnIntv", &TSeiten::SpnIntvClick);
+    steps->addWidget(Caption("lblIntv", "Interval (Hz)"), 0, 0);
+    steps->addWidget(interval_, 0, 1);
+    AddUpDowns(steps, 0, "SpnIntv", &TSeiten::SpnIntvClick);
     auto* store = new QPushButton("Store Interval");
     store->setObjectName("cmdIntvStore");
-    intervalRow->addWidget(store);
-    layout->addLayout(intervalRow);
-    connect(store, &QPushButton::clicked, this, &TSeiten::cmdIntvStoreClick);
-
-    auto* correctionRow = new QHBoxLayout;
+    steps->addWidget(store, 0, 5);
     correction_ = ReadOnlyField("txtKorr");
-    correctionRow->addWidget(Caption("lblKorr", "Correction (Hz)"));
-    correctionRow->addStretch();
-    correctionRow->addWidget(correction_);
-    AddUpDowns(correctionRow, "SpnKorr", &TSeiten::SpnKorrClick);
-    correctionRow->addSpacing(store->sizeHint().width() + correctionRow->spacing());
-    layout->addLayout(correctionRow);
+    steps->addWidget(Caption("lblKorr", "Correction (Hz)"), 1, 0);
+    steps->addWidget(correction_, 1, 1);
+    AddUpDowns(steps, 1, "SpnKorr", &TSeiten::SpnKorrClick);
+    steps->setColumnStretch(0, 1);
+    layout->addLayout(steps);
+    connect(store, &QPushButton::clicked, this, &TSeiten::cmdIntvStoreClick);
 
     auto* buttons = new QDialogButtonBox;
     layout->addWidget(buttons);
@@ -109,7 +104,8 @@ TSeiten::TSeiten(TCatControl& cat, TDopplerModel& doppler, QString dataFolder, I
     connect(proceed, &QPushButton::clicked, this, &TSeiten::cmdCancelClick);
 }
 
-void TSeiten::AddUpDowns(QBoxLayout* row, const char* prefix, void (TSeiten::*handler)(double)) {
+void TSeiten::AddUpDowns(QGridLayout* grid, int row, const char* prefix, void (TSeiten::*handler)(double)) {
+    int columnIndex = 2;
     for (int step : {10, 100, 1000}) {
         auto* column = new QVBoxLayout;
         column->setSpacing(1);
@@ -118,7 +114,7 @@ void TSeiten::AddUpDowns(QBoxLayout* row, const char* prefix, void (TSeiten::*ha
         label->setAlignment(Qt::AlignHCenter);
         column->addWidget(upDown, 0, Qt::AlignHCenter);
         column->addWidget(label);
-        row->addLayout(column);
+        grid->addLayout(column, row, columnIndex++);
         connect(upDown, &TUpDown::Clicked, this, [this, handler, step](bool up) { (this->*handler)(up ? step : -step); });
     }
 }

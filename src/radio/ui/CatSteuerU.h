@@ -12,7 +12,7 @@
 #include "CatTuning.h"
 #include "OperatorPrompt.h"
 
-class QBoxLayout;
+class QGridLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -62,7 +62,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void AddUpDowns(QBoxLayout* row, const char* prefix, void (TSeiten::*handler)(double));
+    void AddUpDowns(QGridLayout* grid, int row, const char* prefix, void (TSeiten::*handler)(double));
 
     TCatControl& cat_;
     TDopplerModel& doppler_;
