@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "CatDisplay.h"
+#include "CatInterval.h"
 #include "CatRadioSetup.h"
 #include "CatRunner.h"
 #include "DopplerModel.h"
@@ -24,7 +25,6 @@
 
 namespace kelvora {
 
-inline constexpr double kDefaultIntervalHz = 100.0;
 inline constexpr int kModeCounterLimit = 5;
 inline constexpr int kModeCounterSend = 2;  // the modes go out in the second cycle
 

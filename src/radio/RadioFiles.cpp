@@ -5,6 +5,7 @@
 #include "CatInterval.h"
 #include "ConfigFile.h"
 #include "DataFolder.h"
+#include "DopplerFile.h"
 #include "SafeFile.h"
 #include "SerialDevice.h"
 
@@ -70,6 +71,11 @@ double LoadInterval(const QString& dataFolder) {
 bool StoreInterval(const QString& dataFolder, double intervalHz, QString* error) {
     const std::string text = IntervalFileText(intervalHz);
     return WriteFileSafely(DataFilePath(dataFolder, "IntVCatISS.SQF"), QByteArray::fromStdString(text), error);
+}
+
+bool StoreCorrectionMode(const QString& dataFolder, int mode, QString* error) {
+    const std::string text = CorrectionModeFileText(mode);
+    return WriteFileSafely(DataFilePath(dataFolder, "KorrMod.SQF"), QByteArray::fromStdString(text), error);
 }
 
 std::string SerialDevicePath(const QString& dataFolder, int portNumber) {

@@ -22,6 +22,10 @@ double LoadInterval(const QString& dataFolder);
 // "Store Interval": rewrites the file safely; false with a reason, the old file kept.
 bool StoreInterval(const QString& dataFolder, double intervalHz, QString* error);
 
+// The mode dialog's "Store": rewrites "KorrMod.SQF" safely with the correction
+// mode; false with a reason, the old file kept.
+bool StoreCorrectionMode(const QString& dataFolder, int mode, QString* error);
+
 // The device path of a CAT port number (1 and up); without "SerialPorts.SQF", or
 // without a line for the number, /dev/ttyUSB(N-1).
 std::string SerialDevicePath(const QString& dataFolder, int portNumber);

@@ -83,6 +83,15 @@ TEST(RadioFiles, StoredIntervalReadsBackAndMissingFileIsOneHundred) {
   EXPECT_DOUBLE_EQ(LoadInterval(data.Folder()), 350);
 }
 
+TEST(RadioFiles, StoredCorrectionModeReplacesTheFile) {
+  KitDataFolder data;
+  QString error;
+  ASSERT_TRUE(StoreCorrectionMode(data.Folder(), 2, &error)) << error.toStdString();
+  EXPECT_EQ(data.Read("KorrMod.SQF"), QByteArray("2\r\n"));
+  ASSERT_TRUE(StoreCorrectionMode(data.Folder(), 0, &error)) << error.toStdString();
+  EXPECT_EQ(data.Read("KorrMod.SQF"), QByteArray("0\r\n"));
+}
+
 TEST(RadioFiles, SerialDeviceFromTheDataFolder) {
   KitDataFolder data;
   data.Write("SerialPorts.SQF", "; mine\r\n2=/dev/serial/by-id/usb-Example-if00-port0\r\n");
