@@ -73,10 +73,10 @@ TElementLoadResult TSatellitePart::LoadElementsFrom(const QString& path) {
     // A set number of the new file may be another satellite: no pass of the old one stays.
     passes_.assign(static_cast<size_t>(catalog_.Count()) + 1, TPassInfo{});
     state_.Tracking.SizeForCatalog(catalog_.Count());
-    // Sets whose elements cannot be computed are left out of the lists; say so once
-    // per load, since the selection window's info line is soon replaced.
-    const std::string rejected = ElementLoadNote(result);
-    if (!rejected.empty()) prompt_.Message(QString::fromLatin1(rejected.c_str()).trimmed(), IOperatorPrompt::Icon::Warning);
+    // A cut file and sets whose elements cannot be computed (left out of the lists)
+    // are told once per load, since the selection window's info line is soon replaced.
+    const std::string note = ElementLoadNote(result);
+    if (!note.empty()) prompt_.Message(QString::fromLatin1(note.c_str()).trimmed(), IOperatorPrompt::Icon::Warning);
     return result;
 }
 
