@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "NoDoppel.h"
+#include "ProgramRun.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -17,9 +18,7 @@ using namespace kelvora::test;
 TEST(InstanceGuard, PairsStartedTogetherAreNeverTakenForPelorix) {
     KitFolderCopy data;
     QTemporaryDir locks;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("KELVORA_LOCK_DIR", locks.path());
+    QProcessEnvironment env = ProgramEnvironment(locks.path());
     const QStringList arguments{"--data-dir", data.Folder(), "--clock", "2024-02-12T12:00:00", "--quit-after-ticks", "0"};
     for (int pair = 0; pair < 20; ++pair) {
         QProcess copies[2];
@@ -98,9 +97,7 @@ TEST(InstanceGuard, VostrelIsRefusedAndTheOwnLockGivenBack) {
 TEST(InstanceGuard, LockOfACopyThatDiedIsTakenOver) {
     KitFolderCopy data;
     QTemporaryDir locks;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("KELVORA_LOCK_DIR", locks.path());
+    QProcessEnvironment env = ProgramEnvironment(locks.path());
     QProcess copy;
     copy.setProcessEnvironment(env);
     copy.start(QStringLiteral(KELVORA_BINARY_DIR) + "/kelvoraiss",
@@ -146,9 +143,7 @@ TEST(InstanceGuard, ProgramEndsWhenItMustNotRun) {
         QTemporaryDir locks;
         NamedLock other(c.held, locks.path());
         ASSERT_TRUE(other.TryAcquire());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("KELVORA_LOCK_DIR", locks.path());
+        QProcessEnvironment env = ProgramEnvironment(locks.path());
         env.remove("KELVORA_UNATTENDED_ANSWER");
         if (!c.answer.isEmpty()) env.insert("KELVORA_UNATTENDED_ANSWER", c.answer);
         QProcess program;
