@@ -149,8 +149,7 @@ void BM_CycleTwelveSatellitesNoDrawing(benchmark::State& state) {
     TTimeScales time;
     OrbitOnlyHooks hooks(orbit);
     std::vector<int> nearEarth, deepSpace;
-    for (int set = 1; set <= catalog.Count(); ++set)
-        (orbit.Slot(set).DeepSpace ? deepSpace : nearEarth).push_back(set);
+    for (int set = 1; set <= catalog.Count(); ++set) (orbit.Slot(set).DeepSpace ? deepSpace : nearEarth).push_back(set);
     // As many deep-space sets as the kit has, up to six, and near-earth ones up to twelve.
     for (size_t k = 0; k < 6 && k < deepSpace.size(); ++k) hooks.Selected.push_back(deepSpace[k]);
     for (size_t k = 0; hooks.Selected.size() < 12 && k < nearEarth.size(); ++k) hooks.Selected.push_back(nearEarth[k]);

@@ -82,10 +82,7 @@ struct TBench {
         return context;
     }
 
-    void Compose() {
-        map.ComposeMap({track.SubLatitude, track.SubLongitude, track.GeocentricRadius,
-                        track.Elevation});
-    }
+    void Compose() { map.ComposeMap({track.SubLatitude, track.SubLongitude, track.GeocentricRadius, track.Elevation}); }
 
     void Overlays(TOverlayContext& context) {
         DrawDirectionArrow(context, map.SatellitePoint());

@@ -16,20 +16,20 @@ namespace {
 const TDopplerEntry kEntry{"OSCAR-TEST", 435800.0, 145900.0, "USB", "LSB", "REV", 0.0, 0.0};
 
 struct Family {
-  const char* name;
-  TCatRadioSetup setup;
+    const char* name;
+    TCatRadioSetup setup;
 };
 
 TCatRadioSetup Setup(TRadioFamily family, const char* model) {
-  TCatRadioSetup s;
-  s.Family = family;
-  s.Model = model;
-  s.YaesuRxOpcode = 30;
-  s.YaesuTxOpcode = 46;
-  s.IcomRxAddress = s.IcomTxAddress = 0xA2;
-  s.KenwoodSatChar = '1';
-  s.KenwoodTraceOption = "TraceOff";
-  return s;
+    TCatRadioSetup s;
+    s.Family = family;
+    s.Model = model;
+    s.YaesuRxOpcode = 30;
+    s.YaesuTxOpcode = 46;
+    s.IcomRxAddress = s.IcomTxAddress = 0xA2;
+    s.KenwoodSatChar = '1';
+    s.KenwoodTraceOption = "TraceOff";
+    return s;
 }
 
 const Family kFamilies[] = {
@@ -43,115 +43,115 @@ const Family kFamilies[] = {
 // "IF;" with a receiving Kenwood; everything else is swallowed.
 class AnsweringPort final : public ISerialPort {
 public:
-  bool Open(const TSerialSettings&, std::string*) override { return Open_ = true; }
-  bool IsOpen() const override { return Open_; }
-  void SetRts(bool) override {}
-  void SetDtr(bool) override {}
-  void Write(const TCatBytes& bytes) override {
-    if (bytes == "IF;") Input_ = "IF00435800000     +0000000000020000080;";
-    else if (bytes.size() == 7 && bytes[4] == '\x1C') Input_ = std::string("\xFE\xFE\x00\xA2\x1C\x00\x00\xFD", 8);
-  }
-  bool WaitForInput(int, std::chrono::milliseconds) override {
-    ++Waits;
-    return true;
-  }
-  long long Waits = 0;
-  bool ReadAll(TCatBytes* bytes) override {
-    bytes->swap(Input_);
-    Input_.clear();
-    return true;
-  }
-  void ClearInput() override { Input_.clear(); }
-  bool LineOn() override { return true; }
+    bool Open(const TSerialSettings&, std::string*) override { return Open_ = true; }
+    bool IsOpen() const override { return Open_; }
+    void SetRts(bool) override {}
+    void SetDtr(bool) override {}
+    void Write(const TCatBytes& bytes) override {
+        if (bytes == "IF;") Input_ = "IF00435800000     +0000000000020000080;";
+        else if (bytes.size() == 7 && bytes[4] == '\x1C') Input_ = std::string("\xFE\xFE\x00\xA2\x1C\x00\x00\xFD", 8);
+    }
+    bool WaitForInput(int, std::chrono::milliseconds) override {
+        ++Waits;
+        return true;
+    }
+    long long Waits = 0;
+    bool ReadAll(TCatBytes* bytes) override {
+        bytes->swap(Input_);
+        Input_.clear();
+        return true;
+    }
+    void ClearInput() override { Input_.clear(); }
+    bool LineOn() override { return true; }
 
 private:
-  bool Open_ = false;
-  TCatBytes Input_;
+    bool Open_ = false;
+    TCatBytes Input_;
 };
 
 class CountingPause final : public ICatPause {
 public:
-  long long Count = 0;
-  void Pause(std::chrono::milliseconds) override { ++Count; }
+    long long Count = 0;
+    void Pause(std::chrono::milliseconds) override { ++Count; }
 };
 
 class SilentDisplay final : public ICatDisplay {
 public:
-  void ShowCatSwitch(bool) override {}
-  void ShowCwSwitch(bool, bool) override {}
-  void ShowTransmit(bool) override {}
-  void HideTransmitLabels() override {}
-  void ShowCorrection(double) override {}
-  void ShowVfoMode(bool) override {}
-  void RefreshFrequencyDisplay() override {}
-  void ShowMessage(const std::string&) override {}
-  void HoldTrackingForStep() override {}
-  void ResetWarmUp() override {}
+    void ShowCatSwitch(bool) override {}
+    void ShowCwSwitch(bool, bool) override {}
+    void ShowTransmit(bool) override {}
+    void HideTransmitLabels() override {}
+    void ShowCorrection(double) override {}
+    void ShowVfoMode(bool) override {}
+    void RefreshFrequencyDisplay() override {}
+    void ShowMessage(const std::string&) override {}
+    void HoldTrackingForStep() override {}
+    void ResetWarmUp() override {}
 };
 
 std::unique_ptr<TCatProtocol> MakeProtocol(const TCatRadioSetup& s) {
-  switch (s.Family) {
-  case TRadioFamily::Yaesu:
-    return std::make_unique<TYaesuCat>(YaesuModelOf(s.Model), s.YaesuRxOpcode, s.YaesuTxOpcode);
-  case TRadioFamily::Icom:
-    return std::make_unique<TIcomCiv>(IcomModelOf(s.Model), s.IcomRxAddress, s.IcomTxAddress);
-  default:
-    return std::make_unique<TKenwoodCat>(KenwoodModelOf(s.Model), s.KenwoodSatChar, s.KenwoodTraceOption);
-  }
+    switch (s.Family) {
+        case TRadioFamily::Yaesu:
+            return std::make_unique<TYaesuCat>(YaesuModelOf(s.Model), s.YaesuRxOpcode, s.YaesuTxOpcode);
+        case TRadioFamily::Icom:
+            return std::make_unique<TIcomCiv>(IcomModelOf(s.Model), s.IcomRxAddress, s.IcomTxAddress);
+        default:
+            return std::make_unique<TKenwoodCat>(KenwoodModelOf(s.Model), s.KenwoodSatChar, s.KenwoodTraceOption);
+    }
 }
 
 void BM_DopplerAndEncode(benchmark::State& state) {
-  const Family& f = kFamilies[state.range(0)];
-  state.SetLabel(f.name);
-  TDopplerModel doppler;
-  doppler.SetTable({kEntry});
-  doppler.SelectFrequencySet(kEntry.Name);
-  const auto protocol = MakeProtocol(f.setup);
-  double rangeRate = -6.5;
-  for (auto _ : state) {
-    rangeRate = rangeRate > 6.5 ? -6.5 : rangeRate + 0.001;
-    doppler.UpdateDoppler(rangeRate, 1);
-    const TDopplerState& s = doppler.State();
-    TCatScript script = protocol->FrequencyUpdate({s.RxFrequency, s.TxFrequency, 0.0, 0.0});
-    benchmark::DoNotOptimize(script);
-  }
+    const Family& f = kFamilies[state.range(0)];
+    state.SetLabel(f.name);
+    TDopplerModel doppler;
+    doppler.SetTable({kEntry});
+    doppler.SelectFrequencySet(kEntry.Name);
+    const auto protocol = MakeProtocol(f.setup);
+    double rangeRate = -6.5;
+    for (auto _ : state) {
+        rangeRate = rangeRate > 6.5 ? -6.5 : rangeRate + 0.001;
+        doppler.UpdateDoppler(rangeRate, 1);
+        const TDopplerState& s = doppler.State();
+        TCatScript script = protocol->FrequencyUpdate({s.RxFrequency, s.TxFrequency, 0.0, 0.0});
+        benchmark::DoNotOptimize(script);
+    }
 }
 BENCHMARK(BM_DopplerAndEncode)->DenseRange(0, 3);
 
 void BM_CycleUpdate(benchmark::State& state) {
-  const Family& f = kFamilies[state.range(0)];
-  state.SetLabel(f.name);
-  TDopplerModel doppler;
-  doppler.SetTable({kEntry});
-  AnsweringPort port;
-  CountingPause pauser;
-  SilentDisplay display;
-  TNullRadioServerLink server;
-  TCatControl cat(doppler, port, pauser, display, server);
-  cat.InitCat(f.setup);
-  std::string message;
-  cat.OpenCatPort(CatPortSettings(f.setup, 1, "/dev/null"), &message);
-  cat.SatelliteChanged(kEntry.Name, 1);
-  cat.Fields().StartupDone = true;
-  cat.CatOn();
-  for (int i = 0; i < 3; ++i) {  // past the mode commands of the second cycle
-    doppler.UpdateDoppler(-3.0 - i, 1);
-    cat.CycleUpdate();
-  }
-  pauser.Count = 0;
-  port.Waits = 0;
-  // Each cycle moves the downlink by kilohertz, so every cycle sends.
-  bool up = false;
-  for (auto _ : state) {
-    up = !up;
-    doppler.UpdateDoppler(up ? -3.0 : 3.0, 1);
-    cat.CycleUpdate();
-  }
-  state.counters["pauses_per_cycle"] =
-      benchmark::Counter(static_cast<double>(pauser.Count) / static_cast<double>(state.iterations()));
-  // Answer waits end when the radio has answered, at the latest after their pauses.
-  state.counters["waits_per_cycle"] =
-      benchmark::Counter(static_cast<double>(port.Waits) / static_cast<double>(state.iterations()));
+    const Family& f = kFamilies[state.range(0)];
+    state.SetLabel(f.name);
+    TDopplerModel doppler;
+    doppler.SetTable({kEntry});
+    AnsweringPort port;
+    CountingPause pauser;
+    SilentDisplay display;
+    TNullRadioServerLink server;
+    TCatControl cat(doppler, port, pauser, display, server);
+    cat.InitCat(f.setup);
+    std::string message;
+    cat.OpenCatPort(CatPortSettings(f.setup, 1, "/dev/null"), &message);
+    cat.SatelliteChanged(kEntry.Name, 1);
+    cat.Fields().StartupDone = true;
+    cat.CatOn();
+    for (int i = 0; i < 3; ++i) {  // past the mode commands of the second cycle
+        doppler.UpdateDoppler(-3.0 - i, 1);
+        cat.CycleUpdate();
+    }
+    pauser.Count = 0;
+    port.Waits = 0;
+    // Each cycle moves the downlink by kilohertz, so every cycle sends.
+    bool up = false;
+    for (auto _ : state) {
+        up = !up;
+        doppler.UpdateDoppler(up ? -3.0 : 3.0, 1);
+        cat.CycleUpdate();
+    }
+    state.counters["pauses_per_cycle"] =
+        benchmark::Counter(static_cast<double>(pauser.Count) / static_cast<double>(state.iterations()));
+    // Answer waits end when the radio has answered, at the latest after their pauses.
+    state.counters["waits_per_cycle"] =
+        benchmark::Counter(static_cast<double>(port.Waits) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_CycleUpdate)->DenseRange(0, 3);
 

@@ -194,7 +194,12 @@ void TAusgabe::CreateTogglePanel(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    struct ToggleInfo { TToggle toggle; const char* name; const char* caption; const char* hint; };
+    struct ToggleInfo {
+        TToggle toggle;
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
     const ToggleInfo toggles[] = {
         {TToggle::Rotor, "lblRotor", "R", "Rotor control on/off"},
         {TToggle::Cat, "lblCat", "C", "CAT control on/off"},
@@ -264,9 +269,7 @@ void TAusgabe::ApplyLayout(const TLayout& layout) {
     SetDataHeading(layout.LayoutSize);
 }
 
-void TAusgabe::ShowMap(const QImage& view) {
-    map_->setPixmap(QPixmap::fromImage(view));
-}
+void TAusgabe::ShowMap(const QImage& view) { map_->setPixmap(QPixmap::fromImage(view)); }
 
 QImage TAusgabe::ShownMap() const { return map_->pixmap().toImage(); }
 

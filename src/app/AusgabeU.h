@@ -55,14 +55,14 @@ public:
     bool InputEnabled() const;
 
     // Tracking output (AusgabeOutput.cpp).
-    void SetDataHeading(int layoutSize);           // lblKopfZeile and lblFrStep
+    void SetDataHeading(int layoutSize);  // lblKopfZeile and lblFrStep
     QString DataHeading() const;
-    void DrawDataLine(const QString& text, bool aboveHorizon);   // lstAusGabe
-    void DrawDopplerText(const QString& text);     // ptbRxTx2 at (0, 0)
-    void BlankDopplerText();                       // 25 blanks at (0, 2): warm-up
-    void BlankFrequencyDisplays();                 // 27 and 25 blanks: preview and MA
-    void ShowStationText(const QString& text);     // status panel 1
-    void ShowCorrectionMode(int correctionMode);   // status panel 3
+    void DrawDataLine(const QString& text, bool aboveHorizon);  // lstAusGabe
+    void DrawDopplerText(const QString& text);  // ptbRxTx2 at (0, 0)
+    void BlankDopplerText();  // 25 blanks at (0, 2): warm-up
+    void BlankFrequencyDisplays();  // 27 and 25 blanks: preview and MA
+    void ShowStationText(const QString& text);  // status panel 1
+    void ShowCorrectionMode(int correctionMode);  // status panel 3
     TTextLineBox* DataLine() const { return dataLine_; }
     TTextLineBox* FrequencyDisplay() const { return rxTx_; }
     TTextLineBox* DopplerLine() const { return rxTx2_; }
@@ -90,14 +90,14 @@ public:
     std::function<bool()> CloseQuery;
 
 signals:
-    void QuitRequested();         // "&Quit"
-    void OptionsRequested();      // "&Options"
-    void WindowSizeClicked();     // lblWinSize
+    void QuitRequested();  // "&Quit"
+    void OptionsRequested();  // "&Options"
+    void WindowSizeClicked();  // lblWinSize
     void LetterClicked(int letter);  // lblA .. lblL
-    void SatellitesRequested();   // "&Satellites"
-    void RealTimeRequested();     // "&Real Time"
-    void PreviewRequested();      // "&Preview"
-    void MaRequested();           // "&MA"
+    void SatellitesRequested();  // "&Satellites"
+    void RealTimeRequested();  // "&Real Time"
+    void PreviewRequested();  // "&Preview"
+    void MaRequested();  // "&MA"
     // A click on a label of the toggle panel.
     void ToggleClicked(kelvora::TToggle toggle);
     void StatusBarClicked();
@@ -117,14 +117,14 @@ private:
                         const QString& hint);
     QLabel* Toggle(TToggle toggle) const { return toggles_[static_cast<size_t>(toggle)]; }
 
-    QFrame* mapFrame_ = nullptr;    // BevAusgabe
-    QLabel* map_ = nullptr;         // picKarte
+    QFrame* mapFrame_ = nullptr;  // BevAusgabe
+    QLabel* map_ = nullptr;  // picKarte
     bool layoutApplied_ = false;
-    QLabel* heading_ = nullptr;     // lblKopfZeile
+    QLabel* heading_ = nullptr;  // lblKopfZeile
     TTextLineBox* dataLine_ = nullptr;  // lstAusGabe
-    QLabel* stepCaption_ = nullptr;     // lblFrStep
-    TTextLineBox* rxTx_ = nullptr;      // ptbRxTx
-    TTextLineBox* rxTx2_ = nullptr;     // ptbRxTx2
+    QLabel* stepCaption_ = nullptr;  // lblFrStep
+    TTextLineBox* rxTx_ = nullptr;  // ptbRxTx
+    TTextLineBox* rxTx2_ = nullptr;  // ptbRxTx2
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;

@@ -112,7 +112,8 @@ TStartupResult TKelvoraApp::FormShow() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     // Without a screen there is no height to ask: a square of the configured width
     // keeps a stored position that lies within that width.
-    const QRect area = screen ? screen->availableVirtualGeometry() : QRect(0, 0, options_.ScreenWidth, options_.ScreenWidth);
+    const QRect area =
+        screen ? screen->availableVirtualGeometry() : QRect(0, 0, options_.ScreenWidth, options_.ScreenWidth);
     main_->move(PlaceOnScreen(state_.WindowPosition, area));
     main_->show();
     if (creationFailed_) {

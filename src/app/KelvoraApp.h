@@ -33,7 +33,7 @@ struct TAppOptions {
     QString DataFolder;
     QString ProgramFolder;
     bool SecondInstance = false;
-    int QuitAfterTicks = -1;     // -1: run until the operator quits; >= 0: nothing waits for the operator
+    int QuitAfterTicks = -1;  // -1: run until the operator quits; >= 0: nothing waits for the operator
     int ScreenWidth = 1920;
     double LogicalDpiX = 96;
 };
@@ -55,7 +55,7 @@ public:
     void menBeendenClick();
     bool FormCloseQuery();
     void ShowOptions();
-    void menListClick();                  // "&Satellites"
+    void menListClick();  // "&Satellites"
 
     TAppState& State() { return state_; }
     TAusgabe* MainWindow() const { return main_; }
@@ -99,7 +99,7 @@ private:
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;
-    std::unique_ptr<TTickTimer> ticks_;   // the main timer's start and stop
+    std::unique_ptr<TTickTimer> ticks_;  // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
     bool creationFailed_ = false;
     bool ended_ = false;

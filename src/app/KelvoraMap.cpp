@@ -19,7 +19,9 @@ void TKelvoraApp::CreatePreviewDialogs() {
     sources.LocalNow = [this] { return DateTimeToDays(clock_.LocalNow()); };
     sources.ActiveRevsPerDay = [this] { return satellite_.ActiveRevsPerDay(); };
     sources.ActiveMa = [this] { return satellite_.Track().MA; };
-    sources.ComputeSunAtCursor = [this] { kelvora::ComputeSunAtCursor(mapPart_.Sun(), state_.Time.DayCount, state_.Time.ClockOffset); };
+    sources.ComputeSunAtCursor = [this] {
+        kelvora::ComputeSunAtCursor(mapPart_.Sun(), state_.Time.DayCount, state_.Time.ClockOffset);
+    };
     sources.ClearSelectionRequest = [this] { satellite_.Selection().ShowRequestedByMenu = false; };
     sources.ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     preview_ = std::make_unique<TPreviewControl>(*main_, *ticks_, *vorschau_, *maInp_, state_, Parts(), sources);

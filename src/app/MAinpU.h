@@ -22,7 +22,7 @@ public:
     void ShowOver(const QWidget* mainWindow);
 
 signals:
-    void OkClicked();      // cmdOK
+    void OkClicked();  // cmdOK
     void CancelClicked();  // cmdCancel
 
 public slots:

@@ -38,9 +38,7 @@ void TMapPart::DrawGroundTrackNow() {
     main_->ShowMap(map_.View());
 }
 
-void TMapPart::SetContinuousTrack(bool on) {
-    trackMode_ = on ? TGroundTrackMode::Continuous : TGroundTrackMode::Once;
-}
+void TMapPart::SetContinuousTrack(bool on) { trackMode_ = on ? TGroundTrackMode::Continuous : TGroundTrackMode::Once; }
 
 void TMapPart::ShowStationOnMap() { map_.SetStation(in_.State.Station.Latitude, in_.State.Station.Longitude); }
 
@@ -85,7 +83,8 @@ void TMapPart::DrawOtherSatellites() {
     TOverlayContext context = OverlayContext();
     if (in_.State.Tracking.MultiSat) {
         TOtherSatellites others;
-        for (const TResolvedSatellite& r : in_.Selection.Resolved) others.Satellites.push_back({r.Set, r.Name, r.MapMarker});
+        for (const TResolvedSatellite& r : in_.Selection.Resolved)
+            others.Satellites.push_back({r.Set, r.Name, r.MapMarker});
         if (in_.Passes.size() != static_cast<size_t>(in_.Catalog.Count()) + 1)
             in_.Passes.assign(static_cast<size_t>(in_.Catalog.Count()) + 1, TPassInfo{});
         others.Passes = &in_.Passes;

@@ -29,7 +29,7 @@ struct TMapPartSources {
     TTrackState& Track;
     const TSatSelection& Selection;
     const TElementCatalog& Catalog;
-    std::vector<TPassInfo>& Passes;   // the pass cache the data line fills too
+    std::vector<TPassInfo>& Passes;  // the pass cache the data line fills too
     IOperatorPrompt& Prompt;
 };
 

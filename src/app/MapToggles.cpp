@@ -24,8 +24,8 @@ TGroundTrackMode GroundTrackModeOf(const std::string& text) {
     return TGroundTrackMode::Off;
 }
 
-std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText,
-                                          TAppState& app, const TMapToggleHooks& hooks) {
+std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText, TAppState& app,
+                                          const TMapToggleHooks& hooks) {
     TTrackingState& t = app.Tracking;
     if (toggle == TToggle::BlueM) {
         // The start value follows, so that every later display of the labels agrees.
@@ -65,9 +65,12 @@ std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& cur
 
 int NextWindowSizeItem(char windowSizeOption, int fontScale) {
     switch (windowSizeOption) {
-    case '-': return 1;
-    case '/': return 2;
-    default: return fontScale > 16 ? 1 : 0;
+        case '-':
+            return 1;
+        case '/':
+            return 2;
+        default:
+            return fontScale > 16 ? 1 : 0;
     }
 }
 

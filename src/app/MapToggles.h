@@ -22,16 +22,16 @@ inline constexpr int ToggleCount = static_cast<int>(TToggle::VorZur) + 1;
 TGroundTrackMode GroundTrackModeOf(const std::string& text);
 
 struct TMapToggleHooks {
-    std::function<void()> LoadMapSet;              // maps of the current style and zoom
-    std::function<void()> DrawGroundTrack;         // one revolution, now
+    std::function<void()> LoadMapSet;  // maps of the current style and zoom
+    std::function<void()> DrawGroundTrack;  // one revolution, now
     std::function<void(bool on)> SetContinuousTrack;
-    std::function<void()> ClearIllumination;       // lblIll empty and silver
+    std::function<void()> ClearIllumination;  // lblIll empty and silver
 };
 
 // The click on that label showing currentText. Returns the label's new text, or
 // nothing when the label is not one of the map switches.
-std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText,
-                                          TAppState& app, const TMapToggleHooks& hooks);
+std::optional<std::string> ClickMapToggle(TToggle toggle, const std::string& currentText, TAppState& app,
+                                          const TMapToggleHooks& hooks);
 
 // lblWinSize: the Options item (0 "640/480", 1 "800/600", 2 "1024/768") the next
 // size asks for; the screen rule may still reduce it.

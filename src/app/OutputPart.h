@@ -32,7 +32,7 @@ struct TOutputPartSources {
     const TElementCatalog& Catalog;
     const std::vector<TSquintSlot>& SquintSlots;
     const TSunState& Sun;
-    std::vector<TPassInfo>& Passes;   // the pass cache the map's other satellites use too
+    std::vector<TPassInfo>& Passes;  // the pass cache the map's other satellites use too
 };
 
 class TOutputPart final : public IOutputPart {

@@ -16,8 +16,8 @@ namespace {
 const QString kDateError = "Invalid argument to date encode";
 }
 
-TPreviewControl::TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp,
-                                 TAppState& app, TParts parts, TPreviewSources sources, QObject* parent)
+TPreviewControl::TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp, TAppState& app,
+                                 TParts parts, TPreviewSources sources, QObject* parent)
     : QObject(parent), main_(main), ticks_(ticks), vorschau_(vorschau), maInp_(maInp), app_(app), parts_(parts),
       sources_(std::move(sources)) {
     connect(&main_, &TAusgabe::PreviewRequested, this, &TPreviewControl::menVorschauClick);

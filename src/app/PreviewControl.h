@@ -21,10 +21,10 @@ class TMAInp;
 
 // What the modes need from the rest of the program.
 struct TPreviewSources {
-    std::function<double()> LocalNow;             // local computer time, days since 1899-12-30
-    std::function<double()> ActiveRevsPerDay;     // mean motion of the active satellite
-    std::function<double()> ActiveMa;             // MA of the satellite last propagated
-    std::function<void()> ComputeSunAtCursor;     // the sun at the shown instant
+    std::function<double()> LocalNow;  // local computer time, days since 1899-12-30
+    std::function<double()> ActiveRevsPerDay;  // mean motion of the active satellite
+    std::function<double()> ActiveMa;  // MA of the satellite last propagated
+    std::function<void()> ComputeSunAtCursor;  // the sun at the shown instant
     std::function<void()> ClearSelectionRequest;  // the Satellites menu's show request
     std::function<void(const QString&)> ReportError;
 };
@@ -33,8 +33,8 @@ class TPreviewControl : public QObject {
     Q_OBJECT
 public:
     // Connects the window's menu items, lblVorZur and UpDown2 and both dialogs.
-    TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp, TAppState& app,
-                    TParts parts, TPreviewSources sources, QObject* parent = nullptr);
+    TPreviewControl(TAusgabe& main, TTickTimer& ticks, TVorschau& vorschau, TMAInp& maInp, TAppState& app, TParts parts,
+                    TPreviewSources sources, QObject* parent = nullptr);
 
     void menVorschauClick();
     void ResetPreviewStart();
@@ -62,7 +62,7 @@ private:
     TParts parts_;
     TPreviewSources sources_;
     TPreviewState state_;
-    std::optional<QString> rotorStyle_;   // lblRotor's colour when the preview began
+    std::optional<QString> rotorStyle_;  // lblRotor's colour when the preview began
 };
 
 }  // namespace kelvora

@@ -19,9 +19,12 @@ namespace kelvora {
 
 int ScreenSizeRule(int item, int screenWidth, int fontScale) {
     switch (item) {
-        case 0: return fontScale > 16 ? 1 : 0;
-        case 1: return screenWidth > 640 ? 1 : 0;
-        default: return screenWidth > 800 ? 2 : screenWidth == 800 ? 1 : 0;
+        case 0:
+            return fontScale > 16 ? 1 : 0;
+        case 1:
+            return screenWidth > 640 ? 1 : 0;
+        default:
+            return screenWidth > 800 ? 2 : screenWidth == 800 ? 1 : 0;
     }
 }
 

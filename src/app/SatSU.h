@@ -30,10 +30,10 @@ public:
     // lblWinSize: the " Program window  " item is chosen and its size rule runs.
     void ChooseWindowSizeItem(int item) { ScreenItemChosen(item); }
 
-    std::function<void()> RereadRotorOptions;          // "WiRotOpt.SQF"
+    std::function<void()> RereadRotorOptions;  // "WiRotOpt.SQF"
     std::function<void(char option)> ApplyWindowSize;  // window-size change
-    std::function<void(const QString&)> ReportError;   // a failed "Store"
-    std::function<void()> Hidden;                      // enables the main window again
+    std::function<void(const QString&)> ReportError;  // a failed "Store"
+    std::function<void()> Hidden;  // enables the main window again
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -20,8 +20,8 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 }  // namespace
 
 TSatellitePart::TSatellitePart(TAppState& state, IOperatorPrompt& prompt, bool unattended)
-    : state_(state), prompt_(prompt), unattended_(unattended),
-      groups_(std::make_unique<TSatGroups>(state.DataFolder)) {}
+    : state_(state), prompt_(prompt), unattended_(unattended), groups_(std::make_unique<TSatGroups>(state.DataFolder)) {
+}
 
 TSatellitePart::~TSatellitePart() = default;
 
@@ -85,8 +85,7 @@ void TSatellitePart::WarnOfStaleElementsOnce() {
     staleCheckPending_ = false;
     const int set = selection_.ActiveSet;
     if (!TOrbitModel::IsValidSlot(set) || set > catalog_.Count()) return;
-    const double age =
-        ElementAgeDays(orbit_.Slot(set).JulianEpoch, state_.Time.JulianDate - state_.Time.ClockOffset);
+    const double age = ElementAgeDays(orbit_.Slot(set).JulianEpoch, state_.Time.JulianDate - state_.Time.ClockOffset);
     if (!ElementsStale(age, state_.Start.StaleElementDays)) return;
     // The box is modal: the main timer would otherwise tick on behind it.
     const bool ticking = ticks_->Running();
@@ -105,7 +104,8 @@ void TSatellitePart::ReadGroupList() {
     // and the fault lies in the list, not in a group file called ".ISS".
     if (groups_->CurrentGroup().isEmpty())
         throw ConfigError(GroupListFileName, 1,
-                          groups_->Groups().isEmpty() ? QStringLiteral("No group name") : QStringLiteral("The first group has no name"));
+                          groups_->Groups().isEmpty() ? QStringLiteral("No group name")
+                                                      : QStringLiteral("The first group has no name"));
 }
 
 void TSatellitePart::ReadNames() {
@@ -145,8 +145,7 @@ bool TSatellitePart::OpenSourceFile() {
 int TSatellitePart::LoadElementsAndResolveSelection() {
     const TElementLoadResult result = LoadElementsFrom(groups_->CurrentSource());
     satWahl_->ElementFileLoaded(result);
-    if (!result.FileRead)
-        prompt_.Message(QString::fromStdString(result.Error), IOperatorPrompt::Icon::Warning);
+    if (!result.FileRead) prompt_.Message(QString::fromStdString(result.Error), IOperatorPrompt::Icon::Warning);
     satWahl_->ResolveSelection();
     return catalog_.Count();
 }
@@ -154,9 +153,9 @@ int TSatellitePart::LoadElementsAndResolveSelection() {
 void TSatellitePart::ShowSelectionWindowIfRequested() {
     if (selection_.ShowRequested() && !satWahl_->isVisible()) {
         if (unattended_) {
-            prompt_.Message(selection_.ShowRequestedEmpty ? NoSatelliteFoundInfo().trimmed()
-                                                          : QStringLiteral("Satellites"),
-                            IOperatorPrompt::Icon::Information);
+            prompt_.Message(
+                selection_.ShowRequestedEmpty ? NoSatelliteFoundInfo().trimmed() : QStringLiteral("Satellites"),
+                IOperatorPrompt::Icon::Information);
         } else {
             satWahl_->exec();
         }

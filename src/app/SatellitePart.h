@@ -107,8 +107,8 @@ private:
     TOrbitModel orbit_;
     TObserverSite site_;
     TTrackState track_;
-    bool computable_ = true;             // the set last propagated, see Computable()
-    bool staleCheckPending_ = false;     // an element file was loaded since the last tick
+    bool computable_ = true;  // the set last propagated, see Computable()
+    bool staleCheckPending_ = false;  // an element file was loaded since the last tick
     QString loadedElementFile_;
     TElementCatalog catalog_;
     TNamesList names_;
@@ -118,7 +118,7 @@ private:
     TSelectionHooks selectionHooks_;
     TSquintTable squintTable_;
     std::vector<TSquintSlot> squintSlots_;
-    std::vector<TPassInfo> passes_;      // per set: the pass the data line and the map show
+    std::vector<TPassInfo> passes_;  // per set: the pass the data line and the map show
     QString applicationTitle_;
 
     TSatWahl* satWahl_ = nullptr;

@@ -90,9 +90,7 @@ void TSatellitePart::WireSelectionHooks() {
                           name.toLatin1().toStdString(), state_.Time.DayCount);
     };
     h.ActiveSatelliteChosen = [this] { Notify(TSatelliteChange::LetterClick); };
-    h.MeanMotion = [this](int set) {
-        return TOrbitModel::IsValidSlot(set) ? orbit_.Slot(set).RevsPerDay : 0.0;
-    };
+    h.MeanMotion = [this](int set) { return TOrbitModel::IsValidSlot(set) ? orbit_.Slot(set).RevsPerDay : 0.0; };
 }
 
 void TSatellitePart::WireGroupHooks() {

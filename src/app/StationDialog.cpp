@@ -45,7 +45,8 @@ IOperatorPrompt::Station StationDialog::Result() const {
     s.latitude = latitude_->value();
     s.eastLongitude = longitude_->value();
     // The height is read back in the system's number notation.
-    s.heightMetres = QLocale::system().toString(height_->value(), 'f', height_->value() == int(height_->value()) ? 0 : 1);
+    s.heightMetres =
+        QLocale::system().toString(height_->value(), 'f', height_->value() == int(height_->value()) ? 0 : 1);
     s.zone = zone_->text().trimmed().isEmpty() ? "auto" : zone_->text().trimmed();
     return s;
 }

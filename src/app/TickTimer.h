@@ -16,7 +16,7 @@ public:
     void Start();
     void Stop();
     bool Running() const;
-    QTimer* Source() const { return &timer_; }   // for connecting to its ticks
+    QTimer* Source() const { return &timer_; }  // for connecting to its ticks
 
 private:
     QTimer& timer_;

@@ -71,9 +71,8 @@ TVorschau::TField TVorschau::AddField(QGridLayout* grid, int row, int column, co
     grid->addLayout(cell, row + 1, column);
     QLineEdit* target = field.Edit;
     TUpDown* arrows = field.UpDown;
-    connect(arrows, &TUpDown::Clicked, this, [target, arrows, digits] {
-        target->setText(FieldText(arrows->Position(), digits));
-    });
+    connect(arrows, &TUpDown::Clicked, this,
+            [target, arrows, digits] { target->setText(FieldText(arrows->Position(), digits)); });
     SetField(field, minimum);
     return field;
 }
@@ -97,7 +96,7 @@ void TVorschau::SetStart(const TPreviewStart& s) {
 }
 
 TPreviewStart TVorschau::Start() const {
-    return {FieldValue(day_), FieldValue(month_), FieldValue(year_),
+    return {FieldValue(day_),  FieldValue(month_),  FieldValue(year_),
             FieldValue(hour_), FieldValue(minute_), FieldValue(second_)};
 }
 

@@ -25,10 +25,10 @@ public:
     TPreviewInterval Interval() const;
 
 signals:
-    void StartOk();       // cmdStartOk
-    void StartCancel();   // cmdStartCancel, also closing by the frame
+    void StartOk();  // cmdStartOk
+    void StartCancel();  // cmdStartCancel, also closing by the frame
     void ResetClicked();  // cmdReset "Actual Time"
-    void Hidden();        // the main window is enabled again
+    void Hidden();  // the main window is enabled again
 
 public slots:
     void reject() override;  // Escape is "Cancel" as well

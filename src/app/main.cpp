@@ -36,8 +36,8 @@ bool ParseCommandLine(const QApplication& app, CommandLine& out) {
     parser.addVersionOption();
     parser.addOption({"data-dir", "Use DIR as the data folder.", "DIR"});
     parser.addOption({"clock", "Start the computer clock at this UTC instant (YYYY-MM-DDTHH:MM:SS).", "UTC"});
-    parser.addOption({"quit-after-ticks", "Run N ticks of the main timer, then quit; nothing waits for the operator.",
-                      "N"});
+    parser.addOption(
+        {"quit-after-ticks", "Run N ticks of the main timer, then quit; nothing waits for the operator.", "N"});
     // parse() rather than process(): process() ends the program with status 1 on an
     // unknown option or a missing value, where every command-line error gives 2.
     if (!parser.parse(app.arguments())) {

@@ -12,7 +12,7 @@ namespace kelvora {
 struct TRowSpan {
     int Row;
     int From;  // first column inside
-    int To;    // last column inside, From <= To
+    int To;  // last column inside, From <= To
 };
 
 // Spans in row order; a row that wraps across the edge gives two spans.

@@ -19,7 +19,6 @@ TMapStyle MapStyleOf(char mapSetOption);
 QString MapFileName(TSizePreset preset, bool zoom2, bool day);
 
 // Full path: program folder + style folder + file name.
-QString MapFilePath(const QString& programFolder, TMapStyle style, TSizePreset preset, bool zoom2,
-                    bool day);
+QString MapFilePath(const QString& programFolder, TMapStyle style, TSizePreset preset, bool zoom2, bool day);
 
 }  // namespace kelvora

@@ -14,9 +14,9 @@ namespace kelvora {
 inline constexpr double kFootprintEarthRadius = 6378.135;
 
 struct TMapGeometry {
-    int W = 600;           // canvas width, always 2 H
+    int W = 600;  // canvas width, always 2 H
     int H = 300;
-    double s = 1.666667;   // pixels per degree
+    double s = 1.666667;  // pixels per degree
     double G = 95.492964;  // pixels per radian
     bool Zoom2 = false;
 };

@@ -25,14 +25,14 @@ struct TObserverSite;
 struct TTrackState;
 
 struct TOverlayContext {
-    TOrbitModel& Model;   // working copy: the active satellite on entry and exit
+    TOrbitModel& Model;  // working copy: the active satellite on entry and exit
     TObserverSite& Site;
-    TTrackState& Track;   // the active satellite at the cycle's instant; restored
-    TWorldMap& Map;       // canvas drawn on; the satellite point is left unchanged
-    double Cursor = 0.0;      // the cycle's day count
+    TTrackState& Track;  // the active satellite at the cycle's instant; restored
+    TWorldMap& Map;  // canvas drawn on; the satellite point is left unchanged
+    double Cursor = 0.0;  // the cycle's day count
     double JulianDate = 0.0;  // the cycle's Julian date
-    int ActiveSet = 0;        // set number (slot) of the active satellite
-    bool ArrowsOn = false;    // lblArrow "D+"
+    int ActiveSet = 0;  // set number (slot) of the active satellite
+    bool ArrowsOn = false;  // lblArrow "D+"
     TMapCentre Centre = TMapCentre::Satellite;  // for the view copy after the track
     int* MapRedrawCounter = nullptr;  // the ground track sets it to 1 (no recomposition next tick)
 };
@@ -54,7 +54,7 @@ QString GroundTrackCaption(TGroundTrackMode mode);
 // What a click on lblSpur does.
 struct TGroundTrackClick {
     TGroundTrackMode Next = TGroundTrackMode::Off;
-    bool DrawNow = false;          // draw the track once right away
+    bool DrawNow = false;  // draw the track once right away
     bool ResetMapCounter = false;  // MapRedrawCounter := 0
 };
 TGroundTrackClick GroundTrackClicked(TGroundTrackMode current);

@@ -14,7 +14,7 @@ namespace kelvora {
 namespace {
 
 constexpr double kTenSeconds = 0.00011574074074074075;  // days
-constexpr double kHeadAngle = 0.4115;                   // radians either side of the shaft
+constexpr double kHeadAngle = 0.4115;  // radians either side of the shaft
 
 QPoint Along(QPointF origin, double length, double angle) {
     return RoundedPixel(origin + QPointF(length * std::cos(angle), length * std::sin(angle)));

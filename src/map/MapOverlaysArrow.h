@@ -13,7 +13,7 @@ struct TOverlayContext;
 // The arrow's angle and its five corner points on the canvas.
 struct TArrowShape {
     double Angle = 0.0;  // radians, 0 east, counter-clockwise (north pi/2), [0, 2pi)
-    QPoint Origin;       // above the mark when moving north, below otherwise
+    QPoint Origin;  // above the mark when moving north, below otherwise
     QPoint P0, P1, P2, P3;
 };
 

@@ -31,8 +31,7 @@ QSize MapTextSize(const QImage& canvas, const QString& text, const QFont& font) 
     return QSize(metrics.horizontalAdvance(text), metrics.height());
 }
 
-void DrawMapText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font,
-                 const QColor& colour) {
+void DrawMapText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font, const QColor& colour) {
     QPainter painter(&canvas);
     painter.setFont(font);
     painter.setPen(colour);

@@ -14,12 +14,11 @@ namespace kelvora {
 // [0, canvasWidth - 1 - width] (at 0 when it is wider than that).
 int CentredLeft(int x, int width, int canvasWidth);
 
-QFont LabelFont();    // the other satellites' labels
+QFont LabelFont();  // the other satellites' labels
 QFont SunMarkFont();  // the 14-point "S"
 
 // Draws text with its upper-left corner at topLeft, without a background.
-void DrawMapText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font,
-                 const QColor& colour);
+void DrawMapText(QImage& canvas, QPoint topLeft, const QString& text, const QFont& font, const QColor& colour);
 
 // Width and height of a text on the canvas in the font.
 QSize MapTextSize(const QImage& canvas, const QString& text, const QFont& font);

@@ -17,25 +17,23 @@ TPassInfo& PassOf(const TOtherSatellites& others, int set, TPassInfo& scratch) {
     return scratch;
 }
 
-void DrawOne(TOverlayContext& context, const TOtherSatellites& others, int letter,
-             const TOverlaySatellite& satellite) {
+void DrawOne(TOverlayContext& context, const TOtherSatellites& others, int letter, const TOverlaySatellite& satellite) {
     if (!context.Model.SelectSatellite(satellite.Set)) return;
     const std::optional<QPointF> point = PropagateToMapPoint(context, 0.0);
     if (!point) return;
     const TTrackState& track = context.Track;
     const double elevation = track.Elevation;
     const TFootprintOutline outline =
-        context.Map.FootprintOutline(track.SubLatitude, track.SubLongitude,
-                                     track.GeocentricRadius);
+        context.Map.FootprintOutline(track.SubLatitude, track.SubLongitude, track.GeocentricRadius);
     DrawFootprintOutline(context.Map.Canvas(), context.Map.Geometry(), outline, kMapWhite);
     if (context.ArrowsOn) DrawDirectionArrow(context, *point);
 
     TPassInfo scratch;
     TPassInfo& pass = PassOf(others, satellite.Set, scratch);
-    PredictPass(context.Model, context.Site, context.Track, satellite.Set, pass, context.Cursor,
-                others.LayoutSize, others.DecidePassRotation);
+    PredictPass(context.Model, context.Site, context.Track, satellite.Set, pass, context.Cursor, others.LayoutSize,
+                others.DecidePassRotation);
     DrawSatelliteLabel(context.Map.Canvas(), MapPixel(context.Map.Geometry(), *point),
-              OtherSatelliteLabel(letter, satellite.Name, elevation, pass));
+                       OtherSatelliteLabel(letter, satellite.Name, elevation, pass));
 }
 
 }  // namespace
@@ -48,8 +46,7 @@ QRect DrawSatelliteLabel(QImage& canvas, QPoint satellite, const QString& label)
     return QRect(topLeft, size);
 }
 
-QString OtherSatelliteLabel(int letter, const QString& name, double elevation,
-                            const TPassInfo& pass) {
+QString OtherSatelliteLabel(int letter, const QString& name, double elevation, const TPassInfo& pass) {
     const QString time = elevation >= 0.0 ? QStringLiteral(" L:") + QString::fromStdString(pass.LosText)
                                           : QStringLiteral(" A:") + QString::fromStdString(pass.AosText);
     return QChar(u'A' + letter) + QStringLiteral(":") + name + time + QStringLiteral(" ");

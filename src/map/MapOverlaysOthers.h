@@ -33,8 +33,7 @@ struct TOtherSatellites {
 
 // letter + ":" + name + " L:" + LOS time while up (elevation >= 0), else
 // " A:" + AOS time, + " ".
-QString OtherSatelliteLabel(int letter, const QString& name, double elevation,
-                            const TPassInfo& pass);
+QString OtherSatelliteLabel(int letter, const QString& name, double elevation, const TPassInfo& pass);
 
 // Draws a label with its top at the satellite's row, centred on its column
 // and kept on the canvas; white, or red by the marker colour rule at the

@@ -24,8 +24,7 @@ void DrawSunOverlay(TOverlayContext& context, const TSunState& sun) {
     const QFont font = SunMarkFont();
     const QSize size = MapTextSize(canvas, mark, font);
     const QPoint pixel = MapPixel(context.Map.Geometry(), SubSolarMapPoint(context, sun));
-    const QPoint topLeft(CentredLeft(pixel.x(), size.width(), canvas.width()),
-                         pixel.y() - size.height() / 2);
+    const QPoint topLeft(CentredLeft(pixel.x(), size.width(), canvas.width()), pixel.y() - size.height() / 2);
     DrawMapText(canvas, topLeft, mark, font, MarkerColour(canvas, pixel, kMapYellow));
 }
 

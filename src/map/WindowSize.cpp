@@ -24,9 +24,12 @@ const TPresetRow& Row(TSizePreset preset) { return kPresets[static_cast<int>(pre
 
 TSizePreset PresetOfOption(char windowSizeOption) {
     switch (windowSizeOption) {
-        case '/': return TSizePreset::W800;
-        case '+': return TSizePreset::W1024;
-        default: return TSizePreset::W640;
+        case '/':
+            return TSizePreset::W800;
+        case '+':
+            return TSizePreset::W1024;
+        default:
+            return TSizePreset::W640;
     }
 }
 
@@ -46,9 +49,12 @@ bool IsLargeFontScale(int fontScale) { return fontScale > 16; }
 int LayoutSizeOf(TSizePreset preset, int fontScale) {
     const bool large = IsLargeFontScale(fontScale);
     switch (preset) {
-        case TSizePreset::W800: return large ? 2 : 3;
-        case TSizePreset::W1024: return large ? 4 : 5;
-        default: return 1;
+        case TSizePreset::W800:
+            return large ? 2 : 3;
+        case TSizePreset::W1024:
+            return large ? 4 : 5;
+        default:
+            return 1;
     }
 }
 
@@ -60,9 +66,12 @@ TSizePreset PresetOfLayout(int layoutSize) {
 
 TSizePreset NextPreset(TSizePreset current, int fontScale) {
     switch (current) {
-        case TSizePreset::W640: return TSizePreset::W800;
-        case TSizePreset::W800: return TSizePreset::W1024;
-        default: return IsLargeFontScale(fontScale) ? TSizePreset::W800 : TSizePreset::W640;
+        case TSizePreset::W640:
+            return TSizePreset::W800;
+        case TSizePreset::W800:
+            return TSizePreset::W1024;
+        default:
+            return IsLargeFontScale(fontScale) ? TSizePreset::W800 : TSizePreset::W640;
     }
 }
 
@@ -72,8 +81,7 @@ TWindowLayout WindowLayoutOf(int layoutSize, bool atCreation) {
         int ClientW, ClientH, FrameW, FrameH;
     };
     static constexpr TLayoutRow kRows[] = {
-        {612, 469, 602, 302}, {762, 568, 752, 377}, {762, 544, 752, 377},
-        {972, 673, 962, 482}, {972, 649, 962, 482},
+        {612, 469, 602, 302}, {762, 568, 752, 377}, {762, 544, 752, 377}, {972, 673, 962, 482}, {972, 649, 962, 482},
     };
     const TLayoutRow& row = kRows[layoutSize - 1];
     const TSizePreset preset = PresetOfLayout(layoutSize);

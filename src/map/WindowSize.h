@@ -16,7 +16,7 @@ enum class TSizePreset { W640 = 0, W800 = 1, W1024 = 2 };
 TSizePreset PresetOfOption(char windowSizeOption);
 char OptionOfPreset(TSizePreset preset);
 QString WinSizeCaption(TSizePreset preset);  // "W1", "W2", "W3"
-double MapScaleOf(TSizePreset preset);       // 1.0, 1.25, 1.6
+double MapScaleOf(TSizePreset preset);  // 1.0, 1.25, 1.6
 // Canvas size of the preset's map pictures at zoom 1 or 2.
 QSize CanvasSizeOf(TSizePreset preset, bool zoom2);
 
@@ -31,9 +31,9 @@ TSizePreset NextPreset(TSizePreset current, int fontScale);
 
 struct TWindowLayout {
     int LayoutSize = 1;
-    QSize ClientArea;        // window size less the frame allowances
-    QSize MapFrame;          // BevAusgabe
-    QRect MapControl;        // picKarte, relative to the map frame
+    QSize ClientArea;  // window size less the frame allowances
+    QSize MapFrame;  // BevAusgabe
+    QRect MapControl;  // picKarte, relative to the map frame
     bool MapAnchoredAllSides = true;  // else top-left only
 };
 

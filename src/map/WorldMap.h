@@ -20,10 +20,10 @@ TMapCentre MapCentreOf(char centreSwitch, char centreChoice);
 
 // What the composition needs of the active satellite (TTrackState values).
 struct TMapSatellite {
-    double SubLatitude = 0.0;       // degrees
-    double SubLongitude = 0.0;      // degrees east, [0, 360)
+    double SubLatitude = 0.0;  // degrees
+    double SubLongitude = 0.0;  // degrees east, [0, 360)
     double GeocentricRadius = kFootprintEarthRadius;  // km
-    double Elevation = 0.0;         // degrees, as seen from the station
+    double Elevation = 0.0;  // degrees, as seen from the station
 };
 
 class TWorldMap {
@@ -73,7 +73,7 @@ public:
     const QImage& Canvas() const { return canvas_; }
     // picKarte: half the zoom-2 canvas, the whole zoom-1 canvas.
     const QImage& View() const { return view_; }
-    const QImage& DayPicture() const { return day_; }      // picHell
+    const QImage& DayPicture() const { return day_; }  // picHell
     const QImage& NightPicture() const { return night_; }  // picDunkel
 
 private:

@@ -41,9 +41,7 @@ void CivilFromDays(long long days, int& year, int& month, int& day) {
     year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-bool IsCalendarShownTime(double shownTime) {
-    return shownTime >= kFirstShownTime && shownTime < kEndShownTime;
-}
+bool IsCalendarShownTime(double shownTime) { return shownTime >= kFirstShownTime && shownTime < kEndShownTime; }
 
 namespace {
 // Whole milliseconds since 1899-12-30, clamped to the calendar range so that

@@ -37,7 +37,7 @@ inline constexpr double kMaxMinutesFromEpoch = 200.0 * 365.25 * 1440.0;
 
 // A time the models are asked for: finite and within the span above.
 inline bool IsPropagationTime(double minutesSinceEpoch) {
-  return minutesSinceEpoch >= -kMaxMinutesFromEpoch && minutesSinceEpoch <= kMaxMinutesFromEpoch;
+    return minutesSinceEpoch >= -kMaxMinutesFromEpoch && minutesSinceEpoch <= kMaxMinutesFromEpoch;
 }
 
 // Position (earth radii) and velocity (earth radii per minute). Valid is
@@ -45,33 +45,33 @@ inline bool IsPropagationTime(double minutesSinceEpoch) {
 // eccentricity outside [0, 1), a time that is not finite or lies farther from
 // the epoch than kMaxMinutesFromEpoch) or the result is not finite.
 struct TStateVector {
-  TVector4 Position;
-  TVector4 Velocity;
-  bool Valid = true;
+    TVector4 Position;
+    TVector4 Velocity;
+    bool Valid = true;
 };
 
 // Initialisation values, shared by both models for the common part.
 struct TNearEarthState {
-  double AoDp = 0, NoDp = 0;  // a'' and n''
-  double CosI = 0, SinI = 0, Theta2 = 0, Theta4 = 0;
-  double X3Thm1 = 0, X1Mth2 = 0, X7Thm1 = 0;
-  double Beta0 = 0, Beta0Sq = 0, E0Sq = 0;
-  double SinOmega0 = 0, CosOmega0 = 0;
-  double S = kSDefault, Qoms4 = kQomsDefault;
-  double Xi = 0, Eta = 0, EtaSq = 0, EEta = 0, PsiSq = 0, Coef = 0, Coef1 = 0;
-  double C1 = 0, C3 = 0, C4 = 0, C5 = 0;
-  double MDot = 0, OmegaDot = 0, NodeDot = 0;
-  double OmegaCof = 0, MCof = 0, NodeCof = 0, T2Cof = 0;
-  double D2 = 0, D3 = 0, D4 = 0, T3Cof = 0, T4Cof = 0, T5Cof = 0;
-  double LCof = 0, AyNCof = 0, DeltaM0 = 0, SinM0 = 0;
-  int Simple = 0;
+    double AoDp = 0, NoDp = 0;  // a'' and n''
+    double CosI = 0, SinI = 0, Theta2 = 0, Theta4 = 0;
+    double X3Thm1 = 0, X1Mth2 = 0, X7Thm1 = 0;
+    double Beta0 = 0, Beta0Sq = 0, E0Sq = 0;
+    double SinOmega0 = 0, CosOmega0 = 0;
+    double S = kSDefault, Qoms4 = kQomsDefault;
+    double Xi = 0, Eta = 0, EtaSq = 0, EEta = 0, PsiSq = 0, Coef = 0, Coef1 = 0;
+    double C1 = 0, C3 = 0, C4 = 0, C5 = 0;
+    double MDot = 0, OmegaDot = 0, NodeDot = 0;
+    double OmegaCof = 0, MCof = 0, NodeCof = 0, T2Cof = 0;
+    double D2 = 0, D3 = 0, D4 = 0, T3Cof = 0, T4Cof = 0, T5Cof = 0;
+    double LCof = 0, AyNCof = 0, DeltaM0 = 0, SinM0 = 0;
+    int Simple = 0;
 };
 
 // s and (q0 - s)^4 for a perigee height in km.
 struct TPerigeeTerms {
-  double SStar = 78.0;  // km
-  double S = kSDefault;
-  double Qoms4 = kQomsDefault;
+    double SStar = 78.0;  // km
+    double S = kSDefault;
+    double Qoms4 = kQomsDefault;
 };
 TPerigeeTerms PerigeeTerms(double perigeeKm);
 bool IsSimpleModel(double aoDp, double e0);
@@ -85,15 +85,13 @@ void InitCommon(const TElementSet& el, TNearEarthState& ne, std::ostream* diagno
 
 // t = minutes since epoch. Runs the initialisation first when
 // el.InitPending is set and clears it.
-TStateVector Sgp4(TModelElements& el, TNearEarthState& ne, double t,
-                  std::ostream* diagnostics = nullptr);
+TStateVector Sgp4(TModelElements& el, TNearEarthState& ne, double t, std::ostream* diagnostics = nullptr);
 
 // Shared final steps: long-period terms, Kepler, short-period terms and
 // orientation, from a, e, L, omega, node, n and the (perturbed) inclination.
 struct TSecularState {
-  double A = 0, E = 0, L = 0, Omega = 0, Node = 0, Incl = 0;
+    double A = 0, E = 0, L = 0, Omega = 0, Node = 0, Incl = 0;
 };
-TStateVector FinishPropagation(const TNearEarthState& ne, const TSecularState& sec,
-                               std::ostream* diagnostics);
+TStateVector FinishPropagation(const TNearEarthState& ne, const TSecularState& sec, std::ostream* diagnostics);
 
 }  // namespace kelvora

@@ -25,10 +25,10 @@ inline constexpr double kTrackPiHalf = 1.5707964;
 
 // x, y, z and the magnitude w, which only Magnitude fills.
 struct TVector4 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-  double w = 0.0;
+    double x = 0.0;
+    double y = 0.0;
+    double z = 0.0;
+    double w = 0.0;
 };
 
 int Sign(double x);

@@ -19,8 +19,7 @@ constexpr double kRefractionFloorDeg = -4.0;
 constexpr int kLatitudeIterations = 50;
 }  // namespace
 
-void SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg,
-                   double heightMetres) {
+void SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg, double heightMetres) {
     site.LatitudeDeg = latitudeDeg;
     site.LongitudeDeg = longitudeDeg;
     double lon = longitudeDeg;
@@ -30,8 +29,7 @@ void SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg,
     site.Height = heightMetres * 0.001;
 }
 
-bool SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg,
-                   std::string_view heightMetresText) {
+bool SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg, std::string_view heightMetresText) {
     double metres = 0.0;
     if (!ParseReal(heightMetresText, metres)) return false;
     SetupObserver(site, latitudeDeg, longitudeDeg, metres);
@@ -61,18 +59,14 @@ TObserverVectors ObserverState(TObserverSite& site, double jd) {
 double RefractedElevation(double geometric) {
     const double d = Degrees(geometric);
     if (!(d >= kRefractionFloorDeg)) return geometric;
-    const double corrected =
-        geometric + Radians((1.02 / Tan(Radians(d + 10.3 / (d + 5.11)))) / 60.0);
+    const double corrected = geometric + Radians((1.02 / Tan(Radians(d + 10.3 / (d + 5.11)))) / 60.0);
     return corrected >= 0.0 ? corrected : geometric;
 }
 
-TLookSet LookAngles(TObserverSite& site, const TVector4& satPos, const TVector4& satVel,
-                    double jd) {
+TLookSet LookAngles(TObserverSite& site, const TVector4& satPos, const TVector4& satVel, double jd) {
     const TObserverVectors obs = ObserverState(site, jd);
-    TVector4 rho{satPos.x - obs.Position.x, satPos.y - obs.Position.y,
-                 satPos.z - obs.Position.z, 0.0};
-    const TVector4 rhoDot{satVel.x - obs.Velocity.x, satVel.y - obs.Velocity.y,
-                          satVel.z - obs.Velocity.z, 0.0};
+    TVector4 rho{satPos.x - obs.Position.x, satPos.y - obs.Position.y, satPos.z - obs.Position.z, 0.0};
+    const TVector4 rhoDot{satVel.x - obs.Velocity.x, satVel.y - obs.Velocity.y, satVel.z - obs.Velocity.z, 0.0};
     Magnitude(rho);
 
     const double sinLat = std::sin(site.Latitude);
@@ -108,13 +102,12 @@ TLookSet LookAngles(TObserverSite& site, const TVector4& satPos, const TVector4&
 }
 
 void LookFromModelOutput(TObserverSite& site, TTrackState& track, const TVector4& positionEr,
-                         const TVector4& velocityEr, double jd, double dayCount,
-                         double clockOffset, const TPhaseInputs& phase) {
+                         const TVector4& velocityEr, double jd, double dayCount, double clockOffset,
+                         const TPhaseInputs& phase) {
     const double j = jd - clockOffset;
     constexpr double kVelocityScale = kRadius / 60.0;
     track.Position = {positionEr.x * kRadius, positionEr.y * kRadius, positionEr.z * kRadius, 0};
-    track.Velocity = {velocityEr.x * kVelocityScale, velocityEr.y * kVelocityScale,
-                      velocityEr.z * kVelocityScale, 0};
+    track.Velocity = {velocityEr.x * kVelocityScale, velocityEr.y * kVelocityScale, velocityEr.z * kVelocityScale, 0};
     Magnitude(track.Position);
     Magnitude(track.Velocity);
 
@@ -131,13 +124,11 @@ void LookFromModelOutput(TObserverSite& site, TTrackState& track, const TVector4
     track.OrbitNumber = revs + phase.EpochRev;
 }
 
-bool PropagateAndLook(TOrbitModel& model, TObserverSite& site, TTrackState& track, double jd,
-                      double dayCount) {
+bool PropagateAndLook(TOrbitModel& model, TObserverSite& site, TTrackState& track, double jd, double dayCount) {
     const TStateVector sv = model.Propagate(jd);
     const TModelElements& el = model.Model();
     const TPhaseInputs phase{el.PerigeeDay, el.RevsPerDay, el.EpochRev};
-    LookFromModelOutput(site, track, sv.Position, sv.Velocity, jd, dayCount,
-                        model.ClockOffset(), phase);
+    LookFromModelOutput(site, track, sv.Position, sv.Velocity, jd, dayCount, model.ClockOffset(), phase);
     if (sv.Valid) return true;
     track.LookSet = TLookSet{0.0, -kPiHalf, 0.0, 0.0};
     track.Azimuth = 0.0;
@@ -177,8 +168,7 @@ void SubSatellitePoint(TTrackState& track, double jd, double clockOffset) {
         const double cosLat = std::cos(lat);
         // Close to a pole r / cos(lat) loses its precision; the polar form is exact there.
         height = std::fabs(cosLat) > 1e-6 ? r / cosLat - kRadius * q
-                                          : std::fabs(z) / std::fabs(std::sin(lat)) -
-                                                kRadius * q * (1.0 - kE2);
+                                          : std::fabs(z) / std::fabs(std::sin(lat)) - kRadius * q * (1.0 - kE2);
     }
     track.SubLatitude = Degrees(lat);
     track.SubLongitude = Degrees(lon);

@@ -17,11 +17,11 @@ namespace kelvora {
 class TOrbitModel;
 
 struct TObserverSite {
-    double Latitude = 0.0;           // radians, geodetic, north positive
-    double Longitude = 0.0;          // radians east, [0, 2pi)
-    double Height = 0.0;             // km above the ellipsoid
+    double Latitude = 0.0;  // radians, geodetic, north positive
+    double Longitude = 0.0;  // radians east, [0, 2pi)
+    double Height = 0.0;  // km above the ellipsoid
     double LocalSiderealTime = 0.0;  // radians, of the last ObserverState
-    double LatitudeDeg = 0.0;        // configured values, unchanged
+    double LatitudeDeg = 0.0;  // configured values, unchanged
     double LongitudeDeg = 0.0;
 };
 
@@ -37,18 +37,18 @@ struct TTrackState {
     TVector4 Position;  // ECI km
     TVector4 Velocity;  // ECI km/s
     TLookSet LookSet;
-    double Azimuth = 0.0;    // degrees, [0, 360)
+    double Azimuth = 0.0;  // degrees, [0, 360)
     double Elevation = 0.0;  // degrees, refraction-corrected when >= 0
-    double Range = 0.0;      // km
+    double Range = 0.0;  // km
     double RangeRate = 0.0;  // km/s, positive while receding
-    double SubLatitude = 0.0;   // degrees
+    double SubLatitude = 0.0;  // degrees
     double SubLongitude = 0.0;  // degrees east, [0, 360)
-    double Height = 0.0;        // km above the ellipsoid
+    double Height = 0.0;  // km above the ellipsoid
     double GeocentricRadius = 0.0;  // Height + 6378.135 km
     double SincePerigee = 0.0;  // days since the reference perigee
-    double MA = 0.0;            // 0..256 per revolution, negative before perigee
+    double MA = 0.0;  // 0..256 per revolution, negative before perigee
     double OrbitNumber = 0.0;
-    double Squint = 0.0;        // degrees (kept while there is no squint data)
+    double Squint = 0.0;  // degrees (kept while there is no squint data)
 };
 
 struct TObserverVectors {
@@ -58,12 +58,10 @@ struct TObserverVectors {
 
 // Station from configured latitude and east longitude (degrees; 350 and -10
 // are the same station) and height in metres.
-void SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg,
-                   double heightMetres);
+void SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg, double heightMetres);
 // As above with the height as configured text; false (site unchanged) when
 // the text is not a number.
-bool SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg,
-                   std::string_view heightMetresText);
+bool SetupObserver(TObserverSite& site, double latitudeDeg, double longitudeDeg, std::string_view heightMetresText);
 
 TObserverVectors ObserverState(TObserverSite& site, double jd);
 
@@ -73,8 +71,7 @@ TObserverVectors ObserverState(TObserverSite& site, double jd);
 // horizon.
 double RefractedElevation(double geometric);
 
-TLookSet LookAngles(TObserverSite& site, const TVector4& satPos, const TVector4& satVel,
-                    double jd);
+TLookSet LookAngles(TObserverSite& site, const TVector4& satPos, const TVector4& satVel, double jd);
 
 // The orbit values PropagateAndLook needs besides the model's state vector.
 struct TPhaseInputs {
@@ -86,8 +83,8 @@ struct TPhaseInputs {
 // The part of PropagateAndLook after the model ran: positionEr in earth
 // radii, velocityEr in earth radii per minute.
 void LookFromModelOutput(TObserverSite& site, TTrackState& track, const TVector4& positionEr,
-                         const TVector4& velocityEr, double jd, double dayCount,
-                         double clockOffset, const TPhaseInputs& phase);
+                         const TVector4& velocityEr, double jd, double dayCount, double clockOffset,
+                         const TPhaseInputs& phase);
 
 // Propagates the model's working satellite to jd (the model removes its clock
 // offset) and fills Position, Velocity, LookSet, Azimuth, Elevation, Range,
@@ -99,8 +96,7 @@ void LookFromModelOutput(TObserverSite& site, TTrackState& track, const TVector4
 // decayed orbit); the look values then read as a satellite far below the
 // horizon (azimuth 0, elevation -90, range and range rate 0) so that no
 // caller shows it as visible or predicts a pass from it.
-bool PropagateAndLook(TOrbitModel& model, TObserverSite& site, TTrackState& track, double jd,
-                      double dayCount);
+bool PropagateAndLook(TOrbitModel& model, TObserverSite& site, TTrackState& track, double jd, double dayCount);
 
 // Sub-satellite point, height and geocentric radius from track.Position.
 void SubSatellitePoint(TTrackState& track, double jd, double clockOffset);

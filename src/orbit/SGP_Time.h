@@ -30,8 +30,8 @@ double JulianDateOfYear(int year);
 double JulianDateOfEpoch(double epoch, int centuryBase);
 
 struct TSiderealAtEpoch {
-  double angle = 0.0;           // Greenwich sidereal angle, radians
-  double daysSince1950 = 0.0;   // from 1950-01-00 0h
+    double angle = 0.0;  // Greenwich sidereal angle, radians
+    double daysSince1950 = 0.0;  // from 1950-01-00 0h
 };
 TSiderealAtEpoch SiderealTimeAtEpoch(double epoch, int centuryBase);
 // Greenwich mean sidereal angle of a Julian date, radians in [0, 2pi).

@@ -53,8 +53,7 @@ double Norm360(double x) {
 }
 
 double CentralAngle(double lat1, double lon1, double lat2, double lon2) {
-    return Norm360(DegArcCos(DegCos(lon2 - lon1) * DegCos(lat2) * DegCos(lat1) +
-                             DegSin(lat1) * DegSin(lat2)));
+    return Norm360(DegArcCos(DegCos(lon2 - lon1) * DegCos(lat2) * DegCos(lat1) + DegSin(lat1) * DegSin(lat2)));
 }
 
 TSolarPosition SolarPosition(double jd) {
@@ -63,29 +62,25 @@ TSolarPosition SolarPosition(double jd) {
     const double t3 = t2 * t;
     const double m = 357.52901 + 35999.0503 * t - 0.0001559 * t2 - 0.00000048 * t3;
     const double e = 0.016708617 - 0.000042037 * t - 0.0000001236 * t2;
-    const double c = (1.9146 - 0.004817 * t - 0.000014 * t2) * DegSin(m) +
-                     (0.019993 - 0.000101 * t) * DegSin(2.0 * m) + 0.00029 * DegSin(3.0 * m);
+    const double c = (1.9146 - 0.004817 * t - 0.000014 * t2) * DegSin(m) + (0.019993 - 0.000101 * t) * DegSin(2.0 * m) +
+                     0.00029 * DegSin(3.0 * m);
 
     TSolarPosition out;
-    out.Distance =
-        1.000001018 * (1.0 - e * e) / (1.0 + e * DegCos(Norm360(m + c))) * kAuKm;
+    out.Distance = 1.000001018 * (1.0 - e * e) / (1.0 + e * DegCos(Norm360(m + c))) * kAuKm;
 
-    const double moonLon =
-        Norm360(218.3164591 + 481267.88134236 * t - 0.00136268 * t2 + t3 / 538841.0);
+    const double moonLon = Norm360(218.3164591 + 481267.88134236 * t - 0.00136268 * t2 + t3 / 538841.0);
     const double node = Norm360(125.04452 - 1934.136261 * t + 0.0020708 * t2 + t3 / 450000.0);
     const double l0 = 280.46645 + 36000.76983 * t + 0.0003032 * t2;
 
-    out.Nutation = (-17.2 * DegSin(node) - 1.32 * DegSin(2.0 * l0) - 0.23 * DegSin(2.0 * moonLon) +
-                    0.21 * DegSin(2.0 * node)) /
-                   3600.0;
-    out.TrueObliquity = 23.43929111 - 0.013004166666666667 * t - 1.6388888888888888e-7 * t2 +
-                        5.036111111111111e-7 * t3 +
-                        (9.2 * DegCos(node) + 0.57 * DegCos(2.0 * l0) +
-                         0.1 * DegCos(2.0 * moonLon) - 0.09 * DegCos(2.0 * node)) /
-                            3600.0;
+    out.Nutation =
+        (-17.2 * DegSin(node) - 1.32 * DegSin(2.0 * l0) - 0.23 * DegSin(2.0 * moonLon) + 0.21 * DegSin(2.0 * node)) /
+        3600.0;
+    out.TrueObliquity =
+        23.43929111 - 0.013004166666666667 * t - 1.6388888888888888e-7 * t2 + 5.036111111111111e-7 * t3 +
+        (9.2 * DegCos(node) + 0.57 * DegCos(2.0 * l0) + 0.1 * DegCos(2.0 * moonLon) - 0.09 * DegCos(2.0 * node)) /
+            3600.0;
     out.TrueLongitude = Norm360(c + l0);
-    out.ApparentLongitude =
-        out.TrueLongitude + out.Nutation - 0.005691611111111111 / (out.Distance / kAuKm);
+    out.ApparentLongitude = out.TrueLongitude + out.Nutation - 0.005691611111111111 / (out.Distance / kAuKm);
     return out;
 }
 
@@ -130,8 +125,7 @@ void ComputeSun(TSunState& sun, double shownTimeUtc) {
     sun.SubSolarLon = k >= 180.0 ? 360.0 - k : -k;
 }
 
-double ComputeSunNow(TSunState& sun, double clockValue, double displayOffset,
-                     double clockOffset) {
+double ComputeSunNow(TSunState& sun, double clockValue, double displayOffset, double clockOffset) {
     const double shown = clockValue - displayOffset;
     ComputeSun(sun, shown - clockOffset);
     return shown;
@@ -141,8 +135,7 @@ void ComputeSunAtCursor(TSunState& sun, double dayCount, double clockOffset) {
     ComputeSun(sun, dayCount - clockOffset + kShownTimeToDayCount);
 }
 
-TIllumination ShowIllumination(const TSunState& sun, double subLatitude,
-                               double subLongitude, double geocentricRadius) {
+TIllumination ShowIllumination(const TSunState& sun, double subLatitude, double subLongitude, double geocentricRadius) {
     // On or below the ellipsoid the ratio would reach 1 or more; the shadow
     // then covers the whole night hemisphere.
     double ratio = 1.0;
@@ -153,9 +146,7 @@ TIllumination ShowIllumination(const TSunState& sun, double subLatitude,
 
     double lon = subLongitude;
     if (lon > 180.0) lon -= 360.0;
-    const double gamma =
-        CentralAngle(-sun.SubSolarLat, sun.SubSolarLon + 180.0, subLatitude, lon) *
-        kTrackDegToRad;
+    const double gamma = CentralAngle(-sun.SubSolarLat, sun.SubSolarLon + 180.0, subLatitude, lon) * kTrackDegToRad;
 
     TIllumination out;
     out.Sunlit = gamma > shadowRadius;

@@ -36,9 +36,7 @@ std::string_view Trimmed(std::string_view s) {
     return s;
 }
 
-bool ReadNumber(std::string_view text, double& value) {
-    return ParseReal(Trimmed(text), value);
-}
+bool ReadNumber(std::string_view text, double& value) { return ParseReal(Trimmed(text), value); }
 
 // One table line (without its line end); false when it is not an entry.
 bool ParseSquintLine(std::string_view line, TSquintEntry& entry) {
@@ -55,8 +53,7 @@ bool ParseSquintLine(std::string_view line, TSquintEntry& entry) {
     const std::string_view rest = line.substr(k + 10);
     const size_t c2 = rest.find(',');
     if (c2 == std::string_view::npos) return false;
-    return ReadNumber(rest.substr(0, c2), entry.AttitudeLon) &&
-           ReadNumber(rest.substr(c2 + 1, 6), entry.AttitudeLat);
+    return ReadNumber(rest.substr(0, c2), entry.AttitudeLon) && ReadNumber(rest.substr(c2 + 1, 6), entry.AttitudeLat);
 }
 
 // Clamped arcsine in the form the squint formulas use: arctan(x / sqrt(1 - x^2)).
@@ -104,9 +101,8 @@ std::optional<TSquintTable> ReadSquintFile(const std::filesystem::path& path) {
 
 void ComputeAttitudeAxis(TSquintSlot& squint, const TElementSet& set, double todayDayCount) {
     if (squint.AttitudeText == "v" || squint.AttitudeText == "-") return;
-    const double reference = StartsWithNow(squint.AttitudeText)
-                                 ? Int(todayDayCount)
-                                 : DayCountOfDate(squint.AttitudeText);
+    const double reference =
+        StartsWithNow(squint.AttitudeText) ? Int(todayDayCount) : DayCountOfDate(squint.AttitudeText);
     const double epochDay = DayCountOfDate(EpochDateText(set.Epoch));
     const double delta = reference - epochDay;
     const double node = IntoDegreeRange(set.RaanDeg + delta * set.NodeRate);
@@ -116,8 +112,8 @@ void ComputeAttitudeAxis(TSquintSlot& squint, const TElementSet& set, double tod
     const double inc = set.InclinationDeg * kTrackDegToRad;
     const double lat = squint.AttitudeLat * kTrackDegToRad;
 
-    const double sinDec = std::clamp(
-        std::cos(a) * std::sin(inc) * std::cos(lat) + std::sin(lat) * std::cos(inc), -1.0, 1.0);
+    const double sinDec =
+        std::clamp(std::cos(a) * std::sin(inc) * std::cos(lat) + std::sin(lat) * std::cos(inc), -1.0, 1.0);
     const double dec = std::asin(sinDec);
     const double cosDec = std::cos(dec);
 
@@ -126,9 +122,7 @@ void ComputeAttitudeAxis(TSquintSlot& squint, const TElementSet& set, double tod
     double h = 0.0;
     if (cosDec > 1e-12) {
         const double cosH = std::clamp(
-            (std::sin(lat) * std::sin(inc) - std::cos(lat) * std::cos(a) * std::cos(inc)) /
-                cosDec,
-            -1.0, 1.0);
+            (std::sin(lat) * std::sin(inc) - std::cos(lat) * std::cos(a) * std::cos(inc)) / cosDec, -1.0, 1.0);
         h = std::acos(cosH);
         if (std::sin(a) < 0.0) h = kTrackTwoPi - h;
     }
@@ -140,18 +134,16 @@ void ComputeAttitudeAxis(TSquintSlot& squint, const TElementSet& set, double tod
     squint.AxisDec = -dec;
 }
 
-void ComputeAttitudeAxis(TSquintSlot& squint, TOrbitModel& model, int slot,
-                         double todayDayCount) {
+void ComputeAttitudeAxis(TSquintSlot& squint, TOrbitModel& model, int slot, double todayDayCount) {
     if (squint.AttitudeText == "v" || squint.AttitudeText == "-") return;
     if (!model.SelectSatellite(slot)) return;
     ComputeAttitudeAxis(squint, model.Slot(slot), todayDayCount);
 }
 
-void LookupSquintEntry(const TSquintTable& table, TSquintSlot& squint, TOrbitModel& model,
-                       int slot, std::string_view name, double todayDayCount) {
+void LookupSquintEntry(const TSquintTable& table, TSquintSlot& squint, TOrbitModel& model, int slot,
+                       std::string_view name, double todayDayCount) {
     squint.AttitudeText.assign(1, '-');
-    const auto found = std::find_if(table.begin(), table.end(),
-                                    [&](const TSquintEntry& e) { return e.Name == name; });
+    const auto found = std::find_if(table.begin(), table.end(), [&](const TSquintEntry& e) { return e.Name == name; });
     if (found == table.end()) return;
     squint.AttitudeText = found->AttitudeText;
     squint.AttitudeLon = found->AttitudeLon;
@@ -159,12 +151,11 @@ void LookupSquintEntry(const TSquintTable& table, TSquintSlot& squint, TOrbitMod
     ComputeAttitudeAxis(squint, model, slot, todayDayCount);
 }
 
-void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackState& track,
-                   double dayCount, double clockOffset) {
+void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackState& track, double dayCount,
+                   double clockOffset) {
     if (squint.AttitudeText == "-") return;
     if (squint.AttitudeText == "v") {
-        double x = std::sin((track.Elevation + 90.0) * kTrackDegToRad) * kRadius /
-                   track.GeocentricRadius;
+        double x = std::sin((track.Elevation + 90.0) * kTrackDegToRad) * kRadius / track.GeocentricRadius;
         if (!(x <= kClamp)) x = kClamp;  // also a radius of 0 or NaN
         track.Squint = std::atan(x / std::sqrt(1.0 - x * x)) * kTrackRadToDeg;
         return;
@@ -173,8 +164,7 @@ void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackS
     const double el = track.LookSet.Elevation;
     const double phi = site.LatitudeDeg * kTrackDegToRad;
 
-    const double sinD = std::sin(el) * std::sin(phi) +
-                        std::cos(el) * std::cos(phi) * std::cos(az) - 1e-5;
+    const double sinD = std::sin(el) * std::sin(phi) + std::cos(el) * std::cos(phi) * std::cos(az) - 1e-5;
     const double d = ClampedArcSin(sinD);
     const double den = std::cos(phi) * std::cos(d);
     const double cosH = den != 0.0 ? (std::sin(el) - std::sin(phi) * std::sin(d)) / den : 0.0;
@@ -182,8 +172,8 @@ void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackS
     if (az < kTrackPi) hourAngle = kTrackTwoPi - hourAngle;
 
     const double whole = Int(dayCount);
-    const double sidereal = (dayCount - clockOffset - whole) * 360.985647 +
-                            whole * 0.985647335 + 100.2907 + site.LongitudeDeg;
+    const double sidereal =
+        (dayCount - clockOffset - whole) * 360.985647 + whole * 0.985647335 + 100.2907 + site.LongitudeDeg;
     const double raLos = sidereal * kTrackDegToRad - hourAngle;
     const double g = std::sin(squint.AxisDec) * std::sin(d) +
                      std::cos(squint.AxisDec) * std::cos(d) * std::cos(squint.AxisRA - raLos);

@@ -35,7 +35,7 @@ struct TSquintSlot {
     std::string AttitudeText = "-";  // "-": no squint data
     double AttitudeLon = 0.0;
     double AttitudeLat = 0.0;
-    double AxisRA = 0.0;   // radians, direction opposite the attitude vector
+    double AxisRA = 0.0;  // radians, direction opposite the attitude vector
     double AxisDec = 0.0;  // radians
 };
 
@@ -52,17 +52,16 @@ void ComputeAttitudeAxis(TSquintSlot& squint, const TElementSet& set, double tod
 
 // Selects the slot in the model (the working satellite changes, as for any
 // caller of SelectSatellite) and computes the axis from the slot's elements.
-void ComputeAttitudeAxis(TSquintSlot& squint, TOrbitModel& model, int slot,
-                         double todayDayCount);
+void ComputeAttitudeAxis(TSquintSlot& squint, TOrbitModel& model, int slot, double todayDayCount);
 
 // Resets the slot to "-" and copies the first entry whose name equals name
 // exactly (case-sensitive), then computes its axis.
-void LookupSquintEntry(const TSquintTable& table, TSquintSlot& squint, TOrbitModel& model,
-                       int slot, std::string_view name, double todayDayCount);
+void LookupSquintEntry(const TSquintTable& table, TSquintSlot& squint, TOrbitModel& model, int slot,
+                       std::string_view name, double todayDayCount);
 
 // Squint of the active satellite into track.Squint; unchanged for "-".
 // Needs track's look angles and geocentric radius of the same instant.
-void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackState& track,
-                   double dayCount, double clockOffset);
+void ComputeSquint(const TSquintSlot& squint, const TObserverSite& site, TTrackState& track, double dayCount,
+                   double clockOffset);
 
 }  // namespace kelvora

@@ -96,16 +96,14 @@ bool TakeVisibilityFlag(TPassInfo& pass, double e) {
 
 std::string PassTimeSeparator(int layoutSize) { return layoutSize >= 3 ? "  " : " "; }
 
-void PredictPass(TOrbitModel& model, TObserverSite& site, TTrackState& track, int slot,
-                 TPassInfo& pass, double cursor, int layoutSize,
-                 const TPassRotationHook& decidePassRotation) {
+void PredictPass(TOrbitModel& model, TObserverSite& site, TTrackState& track, int slot, TPassInfo& pass, double cursor,
+                 int layoutSize, const TPassRotationHook& decidePassRotation) {
     const double start = track.Elevation;
     if (!TOrbitModel::IsValidSlot(slot) || !TakeVisibilityFlag(pass, start)) return;
     model.SelectSatellite(slot);
 
     const double horizon = cursor + 1.0;
-    const double step =
-        model.Slot(slot).SemiMajorAxis > kHighOrbitRadii ? kHighOrbitStep : kCoarseStep;
+    const double step = model.Slot(slot).SemiMajorAxis > kHighOrbitRadii ? kHighOrbitStep : kCoarseStep;
     TSampler sampler{model, site, track};
 
     bool rose = true;

@@ -55,8 +55,7 @@ std::string PassTimeSeparator(int layoutSize);
 // and azimuth there. Does nothing when the satellite's side of the horizon
 // is the one the last prediction was made on (the flags). Afterwards track
 // describes the last search sample; the model's working satellite is slot.
-void PredictPass(TOrbitModel& model, TObserverSite& site, TTrackState& track, int slot,
-                 TPassInfo& pass, double cursor, int layoutSize = 1,
-                 const TPassRotationHook& decidePassRotation = {});
+void PredictPass(TOrbitModel& model, TObserverSite& site, TTrackState& track, int slot, TPassInfo& pass, double cursor,
+                 int layoutSize = 1, const TPassRotationHook& decidePassRotation = {});
 
 }  // namespace kelvora

@@ -57,8 +57,8 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 int CreateTemporary(const QByteArray& folder, const QByteArray& name, QByteArray& tempPath) {
     static std::atomic<int> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + "/." + name + ".tmp-" + QByteArray::number(::getpid()) + "-" +
-                   QByteArray::number(counter++);
+        tempPath =
+            folder + "/." + name + ".tmp-" + QByteArray::number(::getpid()) + "-" + QByteArray::number(counter++);
         const int fd = ::open(tempPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -76,14 +76,14 @@ void SyncFolder(const QByteArray& folder) {
 
 bool Fail(const QString& path, int err, QString* error) {
     if (error)
-        *error = QStringLiteral("Cannot write %1: %2").arg(QFileInfo(path).fileName(),
-                                                          QString::fromLocal8Bit(std::strerror(err)));
+        *error = QStringLiteral("Cannot write %1: %2")
+                     .arg(QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(err)));
     return false;
 }
 
 // A new file written in full beside its target, not yet renamed over it.
 struct TPrepared {
-    QString Path;           // as the caller named it, for the messages
+    QString Path;  // as the caller named it, for the messages
     QByteArray TargetPath;  // a link resolved to the file it names
     QByteArray Folder;
     QByteArray TempPath;
@@ -115,8 +115,7 @@ bool Prepare(const QString& path, const QByteArray& bytes, TPrepared& prepared, 
     };
     if (prepared.Replacing) {
         // Ownership can only be kept by a privileged process; the mode always is.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-            (void)!::fchown(file.Get(), old.st_uid, old.st_gid);
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) (void)!::fchown(file.Get(), old.st_uid, old.st_gid);
         if (::fchmod(file.Get(), old.st_mode & 07777) != 0) return discard(errno);
     }
     if (!WriteAll(file.Get(), bytes)) return discard(errno);
@@ -131,8 +130,8 @@ bool KeepOldAs(const TPrepared& file, QByteArray& keptPath) {
     static std::atomic<int> counter{0};
     const QByteArray name = QFileInfo(QFile::decodeName(file.TargetPath)).fileName().toLocal8Bit();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        keptPath = file.Folder + "/." + name + ".old-" + QByteArray::number(::getpid()) + "-" +
-                   QByteArray::number(counter++);
+        keptPath =
+            file.Folder + "/." + name + ".old-" + QByteArray::number(::getpid()) + "-" + QByteArray::number(counter++);
         if (::link(file.TargetPath.constData(), keptPath.constData()) == 0) return true;
         if (errno == EEXIST) continue;
         if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK) return false;

@@ -42,24 +42,24 @@ void TCatControl::InitCat(const TCatRadioSetup& setup) {
     Icom_.reset();
     Kenwood_.reset();
     switch (setup.Family) {
-    case TRadioFamily::Yaesu: {
-        Yaesu_ = std::make_unique<TYaesuCat>(YaesuModelOf(setup.Model), setup.YaesuRxOpcode, setup.YaesuTxOpcode);
-        Yaesu_->SetTransmitLock(S_.TransmitLock);
-        // Rebuilt by the mode dialog: the entry in force keeps its shift direction.
-        const TFrequencySet& set = Doppler_.Set();
-        if (set.Found) Yaesu_->EntrySelected(set.DownlinkKHz, set.UplinkKHz);
-        break;
-    }
-    case TRadioFamily::Icom:
-        Icom_ = std::make_unique<TIcomCiv>(IcomModelOf(setup.Model), setup.IcomRxAddress, setup.IcomTxAddress);
-        break;
-    case TRadioFamily::Kenwood:
-        Kenwood_ = std::make_unique<TKenwoodCat>(KenwoodModelOf(setup.Model), setup.KenwoodSatChar,
-                                                 setup.KenwoodTraceOption);
-        S_.KenwoodControlSent = false;
-        break;
-    case TRadioFamily::None:
-        break;
+        case TRadioFamily::Yaesu: {
+            Yaesu_ = std::make_unique<TYaesuCat>(YaesuModelOf(setup.Model), setup.YaesuRxOpcode, setup.YaesuTxOpcode);
+            Yaesu_->SetTransmitLock(S_.TransmitLock);
+            // Rebuilt by the mode dialog: the entry in force keeps its shift direction.
+            const TFrequencySet& set = Doppler_.Set();
+            if (set.Found) Yaesu_->EntrySelected(set.DownlinkKHz, set.UplinkKHz);
+            break;
+        }
+        case TRadioFamily::Icom:
+            Icom_ = std::make_unique<TIcomCiv>(IcomModelOf(setup.Model), setup.IcomRxAddress, setup.IcomTxAddress);
+            break;
+        case TRadioFamily::Kenwood:
+            Kenwood_ = std::make_unique<TKenwoodCat>(KenwoodModelOf(setup.Model), setup.KenwoodSatChar,
+                                                     setup.KenwoodTraceOption);
+            S_.KenwoodControlSent = false;
+            break;
+        case TRadioFamily::None:
+            break;
     }
 }
 
@@ -141,8 +141,7 @@ void TCatControl::IcomBandCheck() {
     TCatBytes answer;
     if (!Run(Icom_->ReadFrequencyScript(), &answer)) return;
     const std::optional<TIcomFrequency> f = Icom_->ParseFrequencyAnswer(answer);
-    if (f && TIcomCiv::MainBandElsewhere(f->KHz, set.DownlinkKHz, set.DownlinkOffsetKHz))
-        Run(Icom_->ExchangeScript());
+    if (f && TIcomCiv::MainBandElsewhere(f->KHz, set.DownlinkKHz, set.DownlinkOffsetKHz)) Run(Icom_->ExchangeScript());
 }
 
 void TCatControl::CycleUpdate() {
@@ -154,19 +153,19 @@ void TCatControl::CycleUpdate() {
         if (S_.ModeCounter == kModeCounterSend) SendModes();
     }
     switch (Setup_.Family) {
-    case TRadioFamily::Yaesu:
-        if (Yaesu_->Model() == TYaesuModel::FT736R || !S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
-        break;
-    case TRadioFamily::Icom:
-        if (!S_.UseRadioServer) IcomReadBack();
-        if (!S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
-        break;
-    case TRadioFamily::Kenwood:
-        if (!S_.UseRadioServer) KenwoodReadBack();
-        if (!S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
-        break;
-    case TRadioFamily::None:
-        break;
+        case TRadioFamily::Yaesu:
+            if (Yaesu_->Model() == TYaesuModel::FT736R || !S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
+            break;
+        case TRadioFamily::Icom:
+            if (!S_.UseRadioServer) IcomReadBack();
+            if (!S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
+            break;
+        case TRadioFamily::Kenwood:
+            if (!S_.UseRadioServer) KenwoodReadBack();
+            if (!S_.Hold) SendFrequencies(st.RxFrequency, st.TxFrequency);
+            break;
+        case TRadioFamily::None:
+            break;
     }
 }
 

@@ -47,7 +47,7 @@ struct TCatControlState {
     bool KenwoodControlSent = false;
     bool TransmitLock = false;
     bool StartupDone = false;
-    int PortNumber = 0;         // 0: no CAT port (none configured, second instance, open failed)
+    int PortNumber = 0;  // 0: no CAT port (none configured, second instance, open failed)
     bool Transmitting = false;  // what the TX/RX labels show
     bool CwActive = false;
 };
@@ -104,7 +104,7 @@ public:
 
     void TransmitSwitch();
     void ReceiveSwitch();
-    void TxRxToggle();           // a click on any TX/RX label
+    void TxRxToggle();  // a click on any TX/RX label
     void TransmitLabelsHidden();  // the status bar hides the labels: receive first
     void SpaceKey();
     void SatModeOff();

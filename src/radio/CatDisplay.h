@@ -10,9 +10,9 @@ namespace kelvora {
 class ICatDisplay {
 public:
     virtual ~ICatDisplay() = default;
-    virtual void ShowCatSwitch(bool on) = 0;               // lblCat "C+" / "C-"
+    virtual void ShowCatSwitch(bool on) = 0;  // lblCat "C+" / "C-"
     virtual void ShowCwSwitch(bool enabled, bool on) = 0;  // lblCW "CW+" / "CW-"
-    virtual void ShowTransmit(bool transmit) = 0;          // the TX/RX labels: "TX" on red, "RX" on green
+    virtual void ShowTransmit(bool transmit) = 0;  // the TX/RX labels: "TX" on red, "RX" on green
     virtual void HideTransmitLabels() = 0;
     virtual void ShowCorrection(double hz) = 0;  // lblRevNor, "####0"
     // lblVFO, the dial up-downs, the correction mode group and the status bar text.
@@ -28,7 +28,7 @@ public:
 class IRadioServerLink {
 public:
     virtual ~IRadioServerLink() = default;
-    virtual void Open() = 0;   // "RaOpen"
+    virtual void Open() = 0;  // "RaOpen"
     virtual void Close() = 0;  // "RaClose"
     virtual void SendFrequencies(double rxKHz, double txKHz) = 0;
     virtual void SendStep(double rxKHz) = 0;

@@ -14,7 +14,7 @@ namespace kelvora {
 
 struct TCatRadioSetup {
     TRadioFamily Family = TRadioFamily::None;
-    std::string Model;     // the model text of the family's file ("FT-847", "IC-9700", "TS-2000", ...)
+    std::string Model;  // the model text of the family's file ("FT-847", "IC-9700", "TS-2000", ...)
     std::string BaudText;  // the family's baud-rate text
     std::uint8_t YaesuRxOpcode = 0;  // manual-step opcodes
     std::uint8_t YaesuTxOpcode = 0;

@@ -10,28 +10,28 @@ TCatRunResult RunCatScript(const TCatLink& link, const TCatScript& script) {
     TCatRunResult result;
     for (const TCatStep& step : script) {
         switch (step.Kind) {
-        case TCatStepKind::Write:
-            link.Port.Write(step.Bytes);
-            break;
-        case TCatStepKind::Pause:
-            link.Pauser.Pause(pause);
-            break;
-        case TCatStepKind::ClearInput:
-            link.Port.ClearInput();
-            break;
-        case TCatStepKind::Await:
-            if (!link.Port.WaitForInput(step.MinBytes, pause * std::max(step.Pauses, 0))) {
-                result.Ok = false;
-                return result;
-            }
-            break;
-        case TCatStepKind::ReadAll:
-            result.Answer.clear();
-            if (!link.Port.ReadAll(&result.Answer)) {
-                result.Ok = false;
-                return result;
-            }
-            break;
+            case TCatStepKind::Write:
+                link.Port.Write(step.Bytes);
+                break;
+            case TCatStepKind::Pause:
+                link.Pauser.Pause(pause);
+                break;
+            case TCatStepKind::ClearInput:
+                link.Port.ClearInput();
+                break;
+            case TCatStepKind::Await:
+                if (!link.Port.WaitForInput(step.MinBytes, pause * std::max(step.Pauses, 0))) {
+                    result.Ok = false;
+                    return result;
+                }
+                break;
+            case TCatStepKind::ReadAll:
+                result.Answer.clear();
+                if (!link.Port.ReadAll(&result.Answer)) {
+                    result.Ok = false;
+                    return result;
+                }
+                break;
         }
     }
     return result;

@@ -18,8 +18,8 @@ struct TCatLink {
 };
 
 struct TCatRunResult {
-    bool Ok = true;     // false: a wait or read failed
-    TCatBytes Answer;   // what the last ReadAll step returned
+    bool Ok = true;  // false: a wait or read failed
+    TCatBytes Answer;  // what the last ReadAll step returned
 };
 
 // An Await of n pauses waits at most n CAT pauses; a pause of 0 ms ends it at once.

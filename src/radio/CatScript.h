@@ -13,11 +13,11 @@ namespace kelvora {
 using TCatBytes = std::string;  // one byte per char, as written to the port
 
 enum class TCatStepKind {
-    Write,       // Bytes, written as one block
-    Pause,       // one CAT pause
+    Write,  // Bytes, written as one block
+    Pause,  // one CAT pause
     ClearInput,  // discard everything waiting
-    Await,       // wait until more than MinBytes have arrived or Pauses CAT pauses passed
-    ReadAll,     // read everything waiting: the answer of the operation
+    Await,  // wait until more than MinBytes have arrived or Pauses CAT pauses passed
+    ReadAll,  // read everything waiting: the answer of the operation
 };
 
 struct TCatStep {
@@ -88,7 +88,7 @@ struct TModeRequest {
     std::string UplinkMode;
     bool HasUplink = false;
     bool Inverting = false;  // sense "REV"
-    bool VfoMode = false;    // after the mode setting's own VFO decision
+    bool VfoMode = false;  // after the mode setting's own VFO decision
 };
 
 // Which way the program ends: the quit menu or the window's close button.

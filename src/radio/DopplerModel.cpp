@@ -38,8 +38,8 @@ void TDopplerModel::Take(const TDopplerEntry& entry) {
 bool TDopplerModel::SelectFrequencySet(std::string_view satName) { return SelectFrequencySetAt(satName, 0); }
 
 bool TDopplerModel::SelectFrequencySetAt(std::string_view satName, int k) {
-    const auto first = std::find_if(Table_.begin(), Table_.end(),
-                                    [&](const TDopplerEntry& e) { return e.Name == satName; });
+    const auto first =
+        std::find_if(Table_.begin(), Table_.end(), [&](const TDopplerEntry& e) { return e.Name == satName; });
     if (first == Table_.end()) {
         Set_.Found = false;
         return false;
@@ -63,16 +63,16 @@ void TDopplerModel::ComputeFrequencies(bool vfoRule, int activeSlot) {
     double rx = Set_.DownlinkKHz;
     double tx = Set_.UplinkKHz;
     switch (s.CorrectionMode) {
-    case 1:  // the whole correction on the uplink
-        tx += s.DownShift + s.UpShift;
-        break;
-    case 2:  // the whole correction on the downlink
-        rx += s.DownShift + s.UpShift;
-        break;
-    default:
-        rx += s.DownShift;
-        tx += s.UpShift;
-        break;
+        case 1:  // the whole correction on the uplink
+            tx += s.DownShift + s.UpShift;
+            break;
+        case 2:  // the whole correction on the downlink
+            rx += s.DownShift + s.UpShift;
+            break;
+        default:
+            rx += s.DownShift;
+            tx += s.UpShift;
+            break;
     }
     const double satKHz = SatCorrectionKHz(activeSlot);
     if (vfoRule) {
@@ -172,12 +172,12 @@ void TDopplerModel::RestoreModes() {
 
 std::string TDopplerModel::CorrectionModeText() const {
     switch (State_.CorrectionMode) {
-    case 1:
-        return " Doppl.Corr.: Uplink";
-    case 2:
-        return " Doppl.Corr.: Downlink";
-    default:
-        return " Doppl.Corr.: Upl/Dwnl";
+        case 1:
+            return " Doppl.Corr.: Uplink";
+        case 2:
+            return " Doppl.Corr.: Downlink";
+        default:
+            return " Doppl.Corr.: Upl/Dwnl";
     }
 }
 

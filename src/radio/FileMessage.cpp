@@ -13,9 +13,7 @@ bool FailFileLine(TFileError* error, std::string_view fileName, int line, std::s
     return false;
 }
 
-std::string NotANumberText(std::string_view token) {
-    return QuotedExcerpt(token, " is not a valid number");
-}
+std::string NotANumberText(std::string_view token) { return QuotedExcerpt(token, " is not a valid number"); }
 
 // Built by appending: GCC 12 at -O3 misreads "literal" + std::string as an overlapping copy.
 std::string QuotedExcerpt(std::string_view bytes, std::string_view rest) {

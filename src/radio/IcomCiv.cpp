@@ -12,15 +12,15 @@ constexpr std::uint8_t kPreamble = 0xFE;
 constexpr std::uint8_t kEnd = 0xFD;
 constexpr std::uint8_t kController = 0x00;
 constexpr std::uint8_t kDataController = 0xE0;
-constexpr size_t kModeByte = 5;     // the byte after 06 in the set-mode buffer
+constexpr size_t kModeByte = 5;  // the byte after 06 in the set-mode buffer
 constexpr size_t kAddressByte = 2;  // destination
 
 std::uint8_t Byte(std::string_view bytes, size_t i) { return static_cast<std::uint8_t>(bytes[i]); }
 
 // Where the bytes FE FE 00 <from> <command> start, or npos.
 size_t FindAnswer(std::string_view answer, std::uint8_t from, std::uint8_t command) {
-    const char header[] = {static_cast<char>(kPreamble), static_cast<char>(kPreamble),
-                           static_cast<char>(kController), static_cast<char>(from), static_cast<char>(command)};
+    const char header[] = {static_cast<char>(kPreamble), static_cast<char>(kPreamble), static_cast<char>(kController),
+                           static_cast<char>(from), static_cast<char>(command)};
     return answer.find(std::string_view(header, sizeof header));
 }
 
@@ -92,8 +92,15 @@ TCatBytes TIcomCiv::SetMode(std::string_view mode, bool uplink) {
 
 TCatBytes TIcomCiv::DataMode(std::uint8_t address, bool on) const {
     const char d = on ? 0x01 : 0x00;
-    return TCatBytes{static_cast<char>(kPreamble), static_cast<char>(kPreamble), static_cast<char>(address),
-                     static_cast<char>(kDataController), 0x1A, 0x06, d, d, static_cast<char>(kEnd)};
+    return TCatBytes{static_cast<char>(kPreamble),
+                     static_cast<char>(kPreamble),
+                     static_cast<char>(address),
+                     static_cast<char>(kDataController),
+                     0x1A,
+                     0x06,
+                     d,
+                     d,
+                     static_cast<char>(kEnd)};
 }
 
 std::optional<TIcomFrequency> TIcomCiv::ParseFrequencyAnswer(std::string_view answer) const {
@@ -121,12 +128,12 @@ TIcomTransmitState TIcomCiv::ParseTransmitState(std::string_view answer) const {
     if (at == std::string_view::npos || answer.size() < at + 8) return TIcomTransmitState::Unknown;
     if (Byte(answer, at + 5) != 0x00 || Byte(answer, at + 7) != kEnd) return TIcomTransmitState::Unknown;
     switch (Byte(answer, at + 6)) {
-    case 0x00:
-        return TIcomTransmitState::Receiving;
-    case 0x01:
-        return TIcomTransmitState::Transmitting;
-    default:
-        return TIcomTransmitState::Unknown;
+        case 0x00:
+            return TIcomTransmitState::Receiving;
+        case 0x01:
+            return TIcomTransmitState::Transmitting;
+        default:
+            return TIcomTransmitState::Unknown;
     }
 }
 

@@ -70,15 +70,15 @@ TCatScript TKenwoodCat::ReceiveStateScript() const {
 TCatScript TKenwoodCat::PortInitCommands() {
     TCatScriptBuilder b;
     switch (Model_) {
-    case TKenwoodModel::TS790:
-        b.Write(Control2_).Pause().Write("FN0;").Pause().Write(Control_).Pause().Write("FN0;").Pause();
-        break;
-    case TKenwoodModel::TS2000:
-        b.Write("SA0010000;").Pause().Write("FR0;").Pause().Write("FT1;").Pause();
-        break;
-    case TKenwoodModel::Others:
-        b.Write(Control2_).Pause().Write("FN0;").Pause();
-        break;
+        case TKenwoodModel::TS790:
+            b.Write(Control2_).Pause().Write("FN0;").Pause().Write(Control_).Pause().Write("FN0;").Pause();
+            break;
+        case TKenwoodModel::TS2000:
+            b.Write("SA0010000;").Pause().Write("FR0;").Pause().Write("FT1;").Pause();
+            break;
+        case TKenwoodModel::Others:
+            b.Write(Control2_).Pause().Write("FN0;").Pause();
+            break;
     }
     return b.Take();
 }
@@ -123,10 +123,8 @@ TCatScript TKenwoodCat::StepUpdate(const TFrequencyRequest& f) {
 TCatScript TKenwoodCat::ModeCommands(const TModeRequest& m) {
     if (Model_ == TKenwoodModel::TS2000) {
         // Tracing needs the VFO mode; the sense decides which way the sub band follows.
-        if (m.VfoMode && TraceOption_ == "TraceOn")
-            Control_ = SatCommand(m.Inverting ? "10110;" : "10100;");
-        else
-            Control_ = SatCommand("10000;");
+        if (m.VfoMode && TraceOption_ == "TraceOn") Control_ = SatCommand(m.Inverting ? "10110;" : "10100;");
+        else Control_ = SatCommand("10000;");
     }
     TCatScriptBuilder b;
     b.Write("AI0;").Pause();

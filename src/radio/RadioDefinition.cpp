@@ -35,8 +35,8 @@ bool ParseHexText(std::string_view digits, int& value) {
 bool ParseAddressText(std::string_view column, std::uint8_t& address) {
     const std::string_view text = TrimBlanks(column);
     int value = 0;
-    const bool parsed = !text.empty() && text.front() == '$' ? ParseHexText(text.substr(1), value)
-                                                              : ParseWholeNumberText(text, value);
+    const bool parsed =
+        !text.empty() && text.front() == '$' ? ParseHexText(text.substr(1), value) : ParseWholeNumberText(text, value);
     return parsed && ByteOfNumber(value, address);
 }
 
@@ -95,9 +95,10 @@ bool ReadIcomPar(std::string_view bytes, TRadioDefinition& radio, TFileError* er
         pair.TxText = std::string(Column(line, 4, 3));
         if (!ParseAddressText(pair.RxText, pair.RxAddress) || !ParseAddressText(pair.TxText, pair.TxAddress))
             return FailFileLine(error, "IcomPar.SQF", lineNumber,
-                                QuotedExcerpt(line, " is not an address pair (receive address in columns 1 to 3, "
-                                                    "transmit address in columns 5 to 7, each 0 to 255, \"$\" "
-                                                    "before hexadecimal)"));
+                                QuotedExcerpt(line,
+                                              " is not an address pair (receive address in columns 1 to 3, "
+                                              "transmit address in columns 5 to 7, each 0 to 255, \"$\" "
+                                              "before hexadecimal)"));
         radio.IcomAddressTable.push_back(std::move(pair));
     }
     return true;
@@ -123,21 +124,18 @@ void ReadRts12(std::string_view bytes, TRadioDefinition& radio) {
     radio.DtrOn = text.ReadChar() == '+';
 }
 
-std::string IcomAddressListText(const TIcomAddressPair& pair) {
-    return " " + pair.RxText + "    " + pair.TxText;
-}
+std::string IcomAddressListText(const TIcomAddressPair& pair) { return " " + pair.RxText + "    " + pair.TxText; }
 
 bool SatModeOffEnabled(const TRadioDefinition& radio) {
     return radio.FamilyKind() == TRadioFamily::Yaesu && radio.YaesuModel != "FT-736R";
 }
 
 int BaudRateOfText(std::string_view baudText) {
-    static constexpr std::array<std::pair<std::string_view, int>, 6> kRates{{
-        {"1200", 1200}, {"4800", 4800}, {"9600", 9600}, {"19200", 19200}, {"38400", 38400}, {"57600", 57600}}};
+    static constexpr std::array<std::pair<std::string_view, int>, 6> kRates{
+        {{"1200", 1200}, {"4800", 4800}, {"9600", 9600}, {"19200", 19200}, {"38400", 38400}, {"57600", 57600}}};
     for (const auto& [text, rate] : kRates)
         if (baudText == text) return rate;
     return 0;
 }
-
 
 }  // namespace kelvora

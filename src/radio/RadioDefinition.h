@@ -34,19 +34,19 @@ struct TIcomAddressPair {
 inline constexpr std::size_t kIcomAddressTableSize = 12;
 
 struct TRadioDefinition {
-    std::string Family;                 // "TRX.SQF" line 1
-    std::uint8_t YaesuRxOpcode = 0;     // "YaesuPar.SQF" lines 1 and 2
+    std::string Family;  // "TRX.SQF" line 1
+    std::uint8_t YaesuRxOpcode = 0;  // "YaesuPar.SQF" lines 1 and 2
     std::uint8_t YaesuTxOpcode = 0;
-    std::string YaesuBaud;              // line 3
-    std::string YaesuModel;             // line 4
-    std::string IcomModel;              // "IcomName.SQF" line 1
-    std::string IcomBaud;               // "IcomPar.SQF" line 1
+    std::string YaesuBaud;  // line 3
+    std::string YaesuModel;  // line 4
+    std::string IcomModel;  // "IcomName.SQF" line 1
+    std::string IcomBaud;  // "IcomPar.SQF" line 1
     std::vector<TIcomAddressPair> IcomAddressTable;  // the following lines
-    std::string KenwoodModel;           // "KenwoodPar.SQF" lines 1 to 4
+    std::string KenwoodModel;  // "KenwoodPar.SQF" lines 1 to 4
     std::string KenwoodBaud;
     char SatChar = '\0';
     std::string TraceOption;
-    bool RtsOn = false;                 // "RTS12.SQF" lines 1 and 3
+    bool RtsOn = false;  // "RTS12.SQF" lines 1 and 3
     bool DtrOn = false;
 
     TRadioFamily FamilyKind() const { return RadioFamilyOf(Family); }

@@ -11,11 +11,11 @@
 
 namespace kelvora {
 
-void LoadRadioFamily(const QString& dataFolder, TRadioDefinition& radio);      // "TRX.SQF"
+void LoadRadioFamily(const QString& dataFolder, TRadioDefinition& radio);  // "TRX.SQF"
 // "YaesuPar.SQF", "IcomPar.SQF", "IcomName.SQF", "KenwoodPar.SQF", all of them
 // whatever the family is.
 void LoadRadioParameters(const QString& dataFolder, TRadioDefinition& radio);
-void LoadRtsDtr(const QString& dataFolder, TRadioDefinition& radio);           // "RTS12.SQF"
+void LoadRtsDtr(const QString& dataFolder, TRadioDefinition& radio);  // "RTS12.SQF"
 
 // The threshold in Hz; 100 when the file is missing.
 double LoadInterval(const QString& dataFolder);

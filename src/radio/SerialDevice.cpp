@@ -19,8 +19,9 @@ bool ReadSerialPortsFile(std::string_view bytes, TSerialPortMap& ports, TFileErr
         if (equals == std::string_view::npos || !ParseWholeNumberText(TrimBlanks(line.substr(0, equals)), number) ||
             number < 1 || path.empty())
             return FailFileLine(error, kSerialPortsFileName, lineNumber,
-                                QuotedExcerpt(line, " is not a port line (port number, \"=\", device path, as in "
-                                                    "\"1=/dev/serial/by-id/...\")"));
+                                QuotedExcerpt(line,
+                                              " is not a port line (port number, \"=\", device path, as in "
+                                              "\"1=/dev/serial/by-id/...\")"));
         if (!read.emplace(number, std::string(path)).second)
             return FailFileLine(error, kSerialPortsFileName, lineNumber,
                                 std::string("port ").append(std::to_string(number)).append(" has a line already"));
@@ -42,7 +43,8 @@ std::string PortOpenFailureMessage(int portNumber, std::string_view devicePath, 
     std::string message;
     message.append("Could not open ").append(com).append("!\n");
     message.append("Check whether ").append(com).append(" is available on your system.\n");
-    message.append("If not,  open menu Setup / Radio Setup of the main program and select and store another COM port.\n");
+    message.append(
+        "If not,  open menu Setup / Radio Setup of the main program and select and store another COM port.\n");
     message.append(" If no port is available select 0 for the COM port number.");
     message.append("\n\n").append(com).append(" is the device ").append(devicePath);
     if (reason.empty()) message.append(".");

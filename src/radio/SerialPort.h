@@ -12,12 +12,12 @@
 namespace kelvora {
 
 struct TSerialSettings {
-    int PortNumber = 0;          // from the general configuration; 0: no CAT port
-    std::string DevicePath;      // the device the number stands for ("SerialPorts.SQF")
-    int BaudRate = 0;            // 0: leave the device's speed as it is
+    int PortNumber = 0;  // from the general configuration; 0: no CAT port
+    std::string DevicePath;  // the device the number stands for ("SerialPorts.SQF")
+    int BaudRate = 0;  // 0: leave the device's speed as it is
     int DataBits = 8;
-    int StopBits = 1;            // 2 for the TS-790 and the FT-736R
-    bool Rts = false;            // output line levels after opening ("RTS12.SQF")
+    int StopBits = 1;  // 2 for the TS-790 and the FT-736R
+    bool Rts = false;  // output line levels after opening ("RTS12.SQF")
     bool Dtr = false;
 };
 

@@ -32,9 +32,7 @@ TYaesuCat::TYaesuCat(TYaesuModel model, std::uint8_t rxOpcode, std::uint8_t txOp
     if (Model_ == TYaesuModel::FT847) Shift_ = Block(0x89, 0, 0, 0, 0x09);
 }
 
-TCatBytes TYaesuCat::BufferBytes() const {
-    return Block(Buffer_[0], Buffer_[1], Buffer_[2], Buffer_[3], Buffer_[4]);
-}
+TCatBytes TYaesuCat::BufferBytes() const { return Block(Buffer_[0], Buffer_[1], Buffer_[2], Buffer_[3], Buffer_[4]); }
 
 TCatBytes TYaesuCat::EncodeFrequency(double kHz, std::uint8_t opcode) {
     // "0000000.00" without the point: nine digits, 10 Hz steps.
@@ -52,9 +50,8 @@ TCatBytes TYaesuCat::EncodeFrequency(double kHz, std::uint8_t opcode) {
         return {};  // 1 GHz and more outside that band does not fit
     }
     for (int i = 0; i < 4; ++i)
-        Buffer_[static_cast<size_t>(i)] =
-            static_cast<std::uint8_t>(HexDigit(eight[static_cast<size_t>(2 * i)]) * 16 +
-                                      HexDigit(eight[static_cast<size_t>(2 * i + 1)]));
+        Buffer_[static_cast<size_t>(i)] = static_cast<std::uint8_t>(HexDigit(eight[static_cast<size_t>(2 * i)]) * 16 +
+                                                                    HexDigit(eight[static_cast<size_t>(2 * i + 1)]));
     Buffer_[4] = opcode;
     return BufferBytes();
 }

@@ -72,7 +72,7 @@ private:
     std::uint8_t RxOpcode_;
     std::uint8_t TxOpcode_;
     std::array<std::uint8_t, 5> Buffer_{};  // shared by frequency and mode commands
-    TCatBytes Shift_;                       // shift direction; empty until known
+    TCatBytes Shift_;  // shift direction; empty until known
     bool TransmitLock_ = false;
 };
 

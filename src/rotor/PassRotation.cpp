@@ -77,9 +77,8 @@ private:
 };
 }  // namespace
 
-void DecidePassRotation(const TRotorSettings& settings, TRotorState& state, int slot,
-                        double revsPerDay, const TPassGeometry& pass, const TRotorStation& station,
-                        const TSubPointAt& subPointAt) {
+void DecidePassRotation(const TRotorSettings& settings, TRotorState& state, int slot, double revsPerDay,
+                        const TPassGeometry& pass, const TRotorStation& station, const TSubPointAt& subPointAt) {
     SetPassRotation(state, slot, false, false);
     if (!settings.FlipOn() && !settings.Extend450On()) return;
     if (!(revsPerDay >= kMinRevsPerDay) || !subPointAt) return;

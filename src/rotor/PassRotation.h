@@ -12,7 +12,7 @@ namespace kelvora {
 
 // The pass as the prediction found it.
 struct TPassGeometry {
-    double AosTime = 0.0;     // day count
+    double AosTime = 0.0;  // day count
     double AosAzimuth = 0.0;  // degrees
     double LosAzimuth = 0.0;
 };
@@ -35,8 +35,7 @@ using TSubPointAt = std::function<std::optional<TSubPoint>(double dayCount)>;
 // Decides PassFlip and PassExtend of the slot. Only for satellites of at least
 // 6.4 revolutions per day and with the flip or the 450-degree option on; the
 // flags are cleared first in every case.
-void DecidePassRotation(const TRotorSettings& settings, TRotorState& state, int slot,
-                        double revsPerDay, const TPassGeometry& pass, const TRotorStation& station,
-                        const TSubPointAt& subPointAt);
+void DecidePassRotation(const TRotorSettings& settings, TRotorState& state, int slot, double revsPerDay,
+                        const TPassGeometry& pass, const TRotorStation& station, const TSubPointAt& subPointAt);
 
 }  // namespace kelvora

@@ -22,14 +22,11 @@ std::optional<double> EntryValue(std::string_view text, bool& ok) {
     return value;
 }
 
-std::string WholeText(double value) {
-    return std::to_string(static_cast<long long>(std::llround(value)));
-}
+std::string WholeText(double value) { return std::to_string(static_cast<long long>(std::llround(value))); }
 
 // A manual move: rotor control off, never over the top, the label back to
 // normal, the target elevation 0 afterwards and the dialog hidden.
-TRotorDialogResult ManualSend(const TRotorSettings& settings, TRotorState& state, double azimuth,
-                              double elevation) {
+TRotorDialogResult ManualSend(const TRotorSettings& settings, TRotorState& state, double azimuth, double elevation) {
     TRotorDialogResult result;
     state.RotorOn = false;
     state.ManualMove = true;
@@ -48,8 +45,8 @@ bool ParkFieldChange(int& field, int maximum, std::string_view text) {
     return value < 0 || value > maximum;
 }
 
-TCorrectionResult Correct(const TRotorSettings& settings, TRotorState& state, int activeSlot,
-                          int& correction, int delta) {
+TCorrectionResult Correct(const TRotorSettings& settings, TRotorState& state, int activeSlot, int& correction,
+                          int delta) {
     correction += delta;
     return {SendPosition(settings, state, activeSlot), CorrectionText(correction)};
 }
@@ -88,8 +85,8 @@ TEntryCheck CheckAzimuthEntry(const TRotorSettings& settings, std::string_view t
     return check;
 }
 
-TRotorDialogResult ExecuteManual(const TRotorSettings& settings, TRotorState& state,
-                                 std::string_view azimuthText, std::string_view elevationText) {
+TRotorDialogResult ExecuteManual(const TRotorSettings& settings, TRotorState& state, std::string_view azimuthText,
+                                 std::string_view elevationText) {
     TRotorDialogResult result;
     bool azimuthOk = false;
     bool elevationOk = false;
@@ -103,15 +100,12 @@ TRotorDialogResult ExecuteManual(const TRotorSettings& settings, TRotorState& st
                       elevation.value_or(state.TargetElevation));
 }
 
-TRotorDialogResult StandardDirection(const TRotorSettings& settings, TRotorState& state,
-                                     int index) {
+TRotorDialogResult StandardDirection(const TRotorSettings& settings, TRotorState& state, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= settings.StandardDirections.size()) return {};
-    return ManualSend(settings, state, settings.StandardDirections[static_cast<std::size_t>(index)].Azimuth,
-                      0.0);
+    return ManualSend(settings, state, settings.StandardDirections[static_cast<std::size_t>(index)].Azimuth, 0.0);
 }
 
-TRotorDialogResult cmdParkClick(const TRotorSettings& settings, TRotorState& state,
-                                bool parkFieldHasText) {
+TRotorDialogResult cmdParkClick(const TRotorSettings& settings, TRotorState& state, bool parkFieldHasText) {
     TRotorDialogResult result;
     result.WriteParkFiles = true;
     if (!parkFieldHasText) {
@@ -133,13 +127,11 @@ bool edParkElChange(TRotorSettings& settings, std::string_view text) {
     return ParkFieldChange(settings.ParkElevation, 90, text);
 }
 
-TCorrectionResult CorrectAzimuth(const TRotorSettings& settings, TRotorState& state, int activeSlot,
-                                 int delta) {
+TCorrectionResult CorrectAzimuth(const TRotorSettings& settings, TRotorState& state, int activeSlot, int delta) {
     return Correct(settings, state, activeSlot, state.AzimuthCorrection, delta);
 }
 
-TCorrectionResult CorrectElevation(const TRotorSettings& settings, TRotorState& state,
-                                   int activeSlot, int delta) {
+TCorrectionResult CorrectElevation(const TRotorSettings& settings, TRotorState& state, int activeSlot, int delta) {
     return Correct(settings, state, activeSlot, state.ElevationCorrection, delta);
 }
 

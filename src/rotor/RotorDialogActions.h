@@ -12,9 +12,9 @@
 namespace kelvora {
 
 struct TRotorDialogResult {
-    TRotorDecision Command;       // the position for the rotor server, if any
+    TRotorDecision Command;  // the position for the rotor server, if any
     bool Beep = false;
-    bool HideDialog = false;      // also: lblRotor back to its normal colour when a move was made
+    bool HideDialog = false;  // also: lblRotor back to its normal colour when a move was made
     bool WriteParkFiles = false;  // "Park.SQF" and "ParkPos.SQF" are to be rewritten
 };
 
@@ -31,18 +31,16 @@ TEntryCheck CheckAzimuthEntry(const TRotorSettings& settings, std::string_view t
 
 // "Execute": the entered position, rotor control off. An empty field keeps the
 // current target of its axis; both empty, or text that is not a number, beeps.
-TRotorDialogResult ExecuteManual(const TRotorSettings& settings, TRotorState& state,
-                                 std::string_view azimuthText, std::string_view elevationText);
+TRotorDialogResult ExecuteManual(const TRotorSettings& settings, TRotorState& state, std::string_view azimuthText,
+                                 std::string_view elevationText);
 
 // A click on entry index (0-based) of the standard directions: that azimuth at
 // elevation 0, rotor control off. An index outside the list does nothing.
-TRotorDialogResult StandardDirection(const TRotorSettings& settings, TRotorState& state,
-                                     int index);
+TRotorDialogResult StandardDirection(const TRotorSettings& settings, TRotorState& state, int index);
 
 // "Park": the park position when either park field holds text, else a beep; the
 // park files are rewritten in both cases.
-TRotorDialogResult cmdParkClick(const TRotorSettings& settings, TRotorState& state,
-                                bool parkFieldHasText);
+TRotorDialogResult cmdParkClick(const TRotorSettings& settings, TRotorState& state, bool parkFieldHasText);
 
 // edParkAz / edParkEl after each change: a whole number is taken as the park
 // azimuth (0..360) or elevation (0..90); outside that range it beeps but is taken
@@ -57,10 +55,8 @@ struct TCorrectionResult {
     TRotorDecision Command;
     std::string Text;
 };
-TCorrectionResult CorrectAzimuth(const TRotorSettings& settings, TRotorState& state, int activeSlot,
-                                 int delta);
-TCorrectionResult CorrectElevation(const TRotorSettings& settings, TRotorState& state,
-                                   int activeSlot, int delta);
+TCorrectionResult CorrectAzimuth(const TRotorSettings& settings, TRotorState& state, int activeSlot, int delta);
+TCorrectionResult CorrectElevation(const TRotorSettings& settings, TRotorState& state, int activeSlot, int delta);
 
 // " " + the correction formatted "##0", as both correction fields show it.
 std::string CorrectionText(int correction);

@@ -19,8 +19,7 @@ bool Usable(const std::optional<TRotorLook>& look) {
     return look && std::isfinite(look->Azimuth) && std::isfinite(look->Elevation);
 }
 
-TRotorDecision Transform(const TRotorSettings& settings, TRotorState& state, bool passFlip,
-                         bool passExtend) {
+TRotorDecision Transform(const TRotorSettings& settings, TRotorState& state, bool passFlip, bool passExtend) {
     if (settings.SecondInstance) return std::nullopt;
     const double range = settings.AzimuthRange();
     double el = settings.ElevationOffset + state.TargetElevation + state.ElevationCorrection;
@@ -48,16 +47,15 @@ TRotorDecision Transform(const TRotorSettings& settings, TRotorState& state, boo
 }
 
 // Park after the pass. True when the step ends here.
-bool ParkCheck(const TRotorSettings& settings, TRotorState& state, double elevation,
-               TRotorDecision& decision) {
+bool ParkCheck(const TRotorSettings& settings, TRotorState& state, double elevation, TRotorDecision& decision) {
     if (!settings.ParkOn() || state.Parked || !(elevation < settings.MinElevation)) return false;
     decision = ParkNow(settings, state);
     state.Parked = true;
     return true;
 }
 
-TRotorDecision IntervalStep(const TRotorSettings& settings, TRotorState& state,
-                            const TRotorCycleInputs& inputs, const TRotorLook& lead) {
+TRotorDecision IntervalStep(const TRotorSettings& settings, TRotorState& state, const TRotorCycleInputs& inputs,
+                            const TRotorLook& lead) {
     TRotorDecision decision;
     if (ParkCheck(settings, state, lead.Elevation, decision)) return decision;
     if (lead.Elevation < settings.MinElevation) return std::nullopt;
@@ -71,13 +69,12 @@ TRotorDecision IntervalStep(const TRotorSettings& settings, TRotorState& state,
 
 double AzimuthThreshold(const TRotorSettings& settings, double elevation) {
     if (settings.AzimuthStepRule == "k") return settings.StepDegrees;
-    const double limited =
-        std::clamp(elevation, -kThresholdElevationLimit, kThresholdElevationLimit);
+    const double limited = std::clamp(elevation, -kThresholdElevationLimit, kThresholdElevationLimit);
     return settings.StepDegrees / std::cos(limited * kDegToRad);
 }
 
-TRotorDecision ThresholdStep(const TRotorSettings& settings, TRotorState& state,
-                             const TRotorCycleInputs& inputs, const TRotorLook& now) {
+TRotorDecision ThresholdStep(const TRotorSettings& settings, TRotorState& state, const TRotorCycleInputs& inputs,
+                             const TRotorLook& now) {
     TRotorDecision decision;
     if (ParkCheck(settings, state, now.Elevation, decision)) return decision;
     if (now.Elevation < settings.MinElevation || inputs.AfterLos) return std::nullopt;
@@ -141,8 +138,7 @@ TRotorDecision SendPosition(const TRotorSettings& settings, TRotorState& state, 
     return Transform(settings, state, PassFlipOf(state, activeSlot), PassExtendOf(state, activeSlot));
 }
 
-TRotorDecision SendManualTarget(const TRotorSettings& settings, TRotorState& state,
-                                double azimuth, double elevation) {
+TRotorDecision SendManualTarget(const TRotorSettings& settings, TRotorState& state, double azimuth, double elevation) {
     state.TargetAzimuth = azimuth;
     state.TargetElevation = elevation;
     state.TargetIsManual = true;
@@ -153,8 +149,7 @@ TRotorDecision ParkNow(const TRotorSettings& settings, TRotorState& state) {
     return SendManualTarget(settings, state, settings.ParkAzimuth, settings.ParkElevation);
 }
 
-TRotorDecision RotorCycle(const TRotorSettings& settings, TRotorState& state,
-                          const TRotorCycleInputs& inputs) {
+TRotorDecision RotorCycle(const TRotorSettings& settings, TRotorState& state, const TRotorCycleInputs& inputs) {
     if (settings.ThresholdMode()) {
         if (!state.RotorOn || !inputs.Look) return std::nullopt;
         const std::optional<TRotorLook> now = inputs.Look(inputs.Now);

@@ -24,11 +24,11 @@ struct TRotorState {
     double LastMoveElevation = 0.0;
     int AzimuthCorrection = 0;  // the operator's corrections, whole degrees
     int ElevationCorrection = 0;
-    int StepCounter = 0;        // interval mode: cycles; threshold mode: 0 = first move to do
+    int StepCounter = 0;  // interval mode: cycles; threshold mode: 0 = first move to do
     double NextStepTime = 0.0;  // interval mode: day count of the next forced move
     bool ManualMove = false;
     bool TargetIsManual = false;  // manual, standard or park position: never rotated for a pass
-    bool LabelYellow = false;   // lblRotor: a pass is being flown over the top / on the extension
+    bool LabelYellow = false;  // lblRotor: a pass is being flown over the top / on the extension
     std::array<bool, kRotorSlots + 1> PassFlip{};
     std::array<bool, kRotorSlots + 1> PassExtend{};
 };
@@ -54,16 +54,15 @@ struct TRotorLook {
 using TRotorLookAt = std::function<std::optional<TRotorLook>(double dayCount)>;
 
 struct TRotorCycleInputs {
-    double Now = 0.0;       // the cycle's day count
+    double Now = 0.0;  // the cycle's day count
     int ActiveSlot = 0;
-    double NextAos = 0.0;   // day count of the active satellite's next rise
+    double NextAos = 0.0;  // day count of the active satellite's next rise
     bool AfterLos = false;  // set by the tracking cycle after the satellite went below 0
     TRotorLookAt Look;
 };
 
 // One cycle of the tracking timer; at most one position is sent.
-TRotorDecision RotorCycle(const TRotorSettings& settings, TRotorState& state,
-                          const TRotorCycleInputs& inputs);
+TRotorDecision RotorCycle(const TRotorSettings& settings, TRotorState& state, const TRotorCycleInputs& inputs);
 
 // The output transform of the current target for the active satellite. Nothing in
 // a second instance or for a target that is not a number; otherwise the position
@@ -75,8 +74,7 @@ TRotorDecision ParkNow(const TRotorSettings& settings, TRotorState& state);
 
 // Sets a manual target (manual entry, standard direction): sent like the park
 // position, without the pass rotation, also when corrections are added later.
-TRotorDecision SendManualTarget(const TRotorSettings& settings, TRotorState& state,
-                                double azimuth, double elevation);
+TRotorDecision SendManualTarget(const TRotorSettings& settings, TRotorState& state, double azimuth, double elevation);
 
 // lblRotor: toggles RotorOn; switching on restarts the steps. Returns RotorOn.
 bool RotorOnOff(TRotorState& state);

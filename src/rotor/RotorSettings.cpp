@@ -69,8 +69,8 @@ void ReadStandPosFile(std::string_view bytes, TRotorSettings& settings) {
     }
 }
 
-void ApplyStationRotorSettings(TRotorSettings& settings, char endStop, double minElevation,
-                               int azimuthOffset, int elevationOffset) {
+void ApplyStationRotorSettings(TRotorSettings& settings, char endStop, double minElevation, int azimuthOffset,
+                               int elevationOffset) {
     settings.EndStop = endStop;
     if (endStop == 'S') settings.Extend450Option = '-';
     settings.MinElevation = minElevation;

@@ -18,21 +18,21 @@ struct TStandardDirection {
 inline constexpr std::size_t kMaxStandardDirections = 50;
 
 struct TRotorSettings {
-    char RotorMode = '-';             // 'w': threshold mode; anything else: interval mode
-    double IntervalSeconds = 0.0;     // interval mode: seconds between moves
-    double StepDegrees = 0.0;         // threshold mode: movement threshold
-    std::string AzimuthStepRule;      // "k": azimuth threshold = StepDegrees, else by elevation
-    char FlipOption = '-';            // '+': elevation 0..180, passes may go over the top
-    char Extend450Option = '-';       // '+': azimuth 0..450 (never with FlipOption or end stop 'S')
-    char EndStop = 'N';               // 'N' or 'S': the side of the rotor's end stop
-    double MinElevation = 0.0;        // tracking starts at this elevation (may be negative)
-    int AzimuthOffset = 0;            // calibration added to every position sent
+    char RotorMode = '-';  // 'w': threshold mode; anything else: interval mode
+    double IntervalSeconds = 0.0;  // interval mode: seconds between moves
+    double StepDegrees = 0.0;  // threshold mode: movement threshold
+    std::string AzimuthStepRule;  // "k": azimuth threshold = StepDegrees, else by elevation
+    char FlipOption = '-';  // '+': elevation 0..180, passes may go over the top
+    char Extend450Option = '-';  // '+': azimuth 0..450 (never with FlipOption or end stop 'S')
+    char EndStop = 'N';  // 'N' or 'S': the side of the rotor's end stop
+    double MinElevation = 0.0;  // tracking starts at this elevation (may be negative)
+    int AzimuthOffset = 0;  // calibration added to every position sent
     int ElevationOffset = 0;
-    char ParkOption = '-';            // '+': park after each pass
+    char ParkOption = '-';  // '+': park after each pass
     int ParkAzimuth = 0;
     int ParkElevation = 0;
     std::vector<TStandardDirection> StandardDirections;
-    bool SecondInstance = false;      // a second copy of the program never moves the rotor
+    bool SecondInstance = false;  // a second copy of the program never moves the rotor
 
     bool ThresholdMode() const { return RotorMode == 'w'; }
     bool FlipOn() const { return FlipOption == '+'; }
@@ -55,8 +55,8 @@ void ReadStandPosFile(std::string_view bytes, TRotorSettings& settings);
 
 // The station settings the rotor uses: the end-stop side (an 'S' also switches the
 // 450-degree option off), the minimum elevation and the two calibration offsets.
-void ApplyStationRotorSettings(TRotorSettings& settings, char endStop, double minElevation,
-                               int azimuthOffset, int elevationOffset);
+void ApplyStationRotorSettings(TRotorSettings& settings, char endStop, double minElevation, int azimuthOffset,
+                               int elevationOffset);
 
 // A line of the standard-direction list: the first eight characters of the name
 // padded with blanks, a blank and the azimuth.

@@ -18,19 +18,18 @@ class TOrbitModel;
 // Lines 0..5600 of a file as views into its bytes (which must outlive the
 // buffer); line ends CR LF or LF, a last line without an end counts.
 class TElementLines {
- public:
-  static constexpr int kMaxLines = 5601;
+public:
+    static constexpr int kMaxLines = 5601;
 
-  int Count() const { return static_cast<int>(lines_.size()); }
-  // Lines past the end (and before the start) read as empty text.
-  std::string_view Line(int index) const {
-    return index >= 0 && index < Count() ? lines_[static_cast<std::size_t>(index)]
-                                         : std::string_view();
-  }
-  void Assign(std::vector<std::string_view> lines) { lines_ = std::move(lines); }
+    int Count() const { return static_cast<int>(lines_.size()); }
+    // Lines past the end (and before the start) read as empty text.
+    std::string_view Line(int index) const {
+        return index >= 0 && index < Count() ? lines_[static_cast<std::size_t>(index)] : std::string_view();
+    }
+    void Assign(std::vector<std::string_view> lines) { lines_ = std::move(lines); }
 
- private:
-  std::vector<std::string_view> lines_;
+private:
+    std::vector<std::string_view> lines_;
 };
 
 // Fills the buffer; returns the number of lines read (0..5601).
@@ -45,12 +44,12 @@ std::string OmmEpochToTleEpoch(std::string_view epoch);
 
 // What a reader works with and leaves behind.
 struct TReaderContext {
-  TNamingOptions& Options;
-  const TNamesList& Names;
-  TOrbitModel& Model;
-  std::vector<TCatalogEntry> Listed;  // Listed[n - 1] is set n
+    TNamingOptions& Options;
+    const TNamesList& Names;
+    TOrbitModel& Model;
+    std::vector<TCatalogEntry> Listed;  // Listed[n - 1] is set n
 
-  int NextSetNumber() const { return static_cast<int>(Listed.size()) + 1; }
+    int NextSetNumber() const { return static_cast<int>(Listed.size()) + 1; }
 };
 
 inline constexpr int kMaxTwoLineSets = 1800;
@@ -78,7 +77,7 @@ std::string_view TrimRight(std::string_view text);  // blanks and control charac
 std::string_view Trim(std::string_view text);
 bool StartsWith(std::string_view text, std::string_view prefix);
 std::string PadCatalogNumber(std::string_view number);  // left "0"-padded to 5
-std::string CompactDesignator(std::string_view objectId); // 1998-067A -> 98067A
+std::string CompactDesignator(std::string_view objectId);  // 1998-067A -> 98067A
 }  // namespace elementtext
 
 }  // namespace kelvora

@@ -29,7 +29,8 @@ QStringList TemplateLines(const QString& dataFolder) {
 // leave both as they were, or every later group would open another group's source.
 bool TSatGroups::WriteTogether(const std::vector<std::pair<QString, QStringList>>& files, IOperatorPrompt& prompt) {
     std::vector<TFileWrite> writes;
-    for (const auto& [fileName, lines] : files) writes.push_back({DataFilePath(dataFolder_, fileName), CrLfLines(lines)});
+    for (const auto& [fileName, lines] : files)
+        writes.push_back({DataFilePath(dataFolder_, fileName), CrLfLines(lines)});
     QString error;
     if (WriteFilesTogether(writes, &error)) return true;
     prompt.Message(error, IOperatorPrompt::Icon::Error);

@@ -111,8 +111,7 @@ bool WriteGroupFile(const QString& path, const std::vector<TGroupEntry>& entries
 bool IsUsableGroupName(const QString& name) {
     if (name.isEmpty() || name == "." || name == ".." || name.startsWith(';')) return false;
     for (const QChar c : name) {
-        if (c == '/' || c == '\\' || c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() > 0xff)
-            return false;
+        if (c == '/' || c == '\\' || c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() > 0xff) return false;
     }
     return true;
 }
@@ -127,12 +126,16 @@ TGroupNameProblem CheckNewGroupName(const QString& name, const QStringList& grou
 
 QString GroupNameProblemText(TGroupNameProblem problem, const QString& name) {
     switch (problem) {
-        case TGroupNameProblem::Empty: return QStringLiteral("Please enter a name for the new group.");
-        case TGroupNameProblem::Duplicate: return "The group " + name + " already exists!";
-        case TGroupNameProblem::Unusable: return "The name " + name + " cannot be used as a group name!";
+        case TGroupNameProblem::Empty:
+            return QStringLiteral("Please enter a name for the new group.");
+        case TGroupNameProblem::Duplicate:
+            return "The group " + name + " already exists!";
+        case TGroupNameProblem::Unusable:
+            return "The name " + name + " cannot be used as a group name!";
         case TGroupNameProblem::ListFull:
             return QStringLiteral("No more than %1 groups are possible!").arg(MaxGroups);
-        case TGroupNameProblem::None: break;
+        case TGroupNameProblem::None:
+            break;
     }
     return QString();
 }

@@ -12,7 +12,8 @@ namespace kelvora {
 namespace {
 
 QString MissingSourceText(const QString& group) {
-    return "No source file was found for group " + group + ".\n"
+    return "No source file was found for group " + group +
+           ".\n"
            "Please select a source file for this group after the 'OK'.\n\n"
            "IMPORTANT: In order to store the filename for later starts\n"
            "open the menu 'Satellites' and click the 'OK' button.";
@@ -103,9 +104,7 @@ bool TSatGroups::StoreGroupSource(const QString& chosenPath, QString* error) {
     return true;
 }
 
-void TSatGroups::RememberCurrent() {
-    remembered_ = {currentGroup_, listPosition_, currentSource_, sourceFileReady_};
-}
+void TSatGroups::RememberCurrent() { remembered_ = {currentGroup_, listPosition_, currentSource_, sourceFileReady_}; }
 
 void TSatGroups::RestoreRemembered() {
     currentGroup_ = remembered_.Group;

@@ -18,7 +18,7 @@
 namespace kelvora {
 
 constexpr int MaxGroups = 12;
-constexpr int GroupFileTemplateLines = 12;   // lines of "Standard.ISS" a new group starts with
+constexpr int GroupFileTemplateLines = 12;  // lines of "Standard.ISS" a new group starts with
 
 inline const QString GroupListFileName = QStringLiteral("ISSFiles8d.SQF");
 inline const QString SourceListFileName = QStringLiteral("ISSSources.SQF");
@@ -98,9 +98,9 @@ struct TGroupHooks {
 enum class TSwitchVariant { GroupDialog, QuickSwitch };
 
 enum class TSwitchResult {
-    GroupFileMissing,   // told; nothing switched; the dialog closes
-    SourceNotReady,     // no source chosen; back to the remembered group; dialog stays open
-    NoSatellites,       // told; the group is current and its file loaded
+    GroupFileMissing,  // told; nothing switched; the dialog closes
+    SourceNotReady,  // no source chosen; back to the remembered group; dialog stays open
+    NoSatellites,  // told; the group is current and its file loaded
     Switched,
 };
 

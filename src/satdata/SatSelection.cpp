@@ -66,8 +66,7 @@ QByteArray EntriesBytes(const QList<TSelectionEntry>& entries) {
 
 }  // namespace
 
-void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath,
-                        const TSelectionHooks& hooks) {
+void ReadGroupSelection(TSatSelection& selection, const QString& groupFilePath, const TSelectionHooks& hooks) {
     ConfigFile file = ConfigFile::Open(groupFilePath);
     selection.Entries = ReadEntries(file);
     for (int k = 0; k < selection.Entries.size(); ++k) Call(hooks.SetLetterHint, k, selection.Entries[k].Name);
@@ -79,8 +78,7 @@ bool WriteGroupSelection(const TSatSelection& selection, const QString& groupFil
 
 // ---- Resolving ----
 
-std::vector<TResolvedSatellite> MatchEntries(const QList<TSelectionEntry>& entries,
-                                             const TElementCatalog& catalog) {
+std::vector<TResolvedSatellite> MatchEntries(const QList<TSelectionEntry>& entries, const TElementCatalog& catalog) {
     std::vector<TResolvedSatellite> resolved;
     if (entries.isEmpty()) return resolved;
     // Catalog names are the file's Latin-1 bytes; one pass finds the lowest set
@@ -138,8 +136,8 @@ void ShowResolvedOnMainWindow(const TSatSelection& selection, const TElementCata
 
 }  // namespace
 
-TResolveOutcome ResolveSelection(TSatSelection& selection, const TElementCatalog& catalog,
-                                 const TResolveInput& input, const TSelectionHooks& hooks) {
+TResolveOutcome ResolveSelection(TSatSelection& selection, const TElementCatalog& catalog, const TResolveInput& input,
+                                 const TSelectionHooks& hooks) {
     selection.Resolved = MatchEntries(selection.Entries, catalog);
     TResolveOutcome outcome;
     outcome.AnyFound = !selection.Resolved.empty();

@@ -13,9 +13,9 @@ namespace kelvora {
 
 // Window layout values fixed when the main window is created.
 struct TLayout {
-    int FontScale = 15;          // 18 on a 120-dpi screen
-    char WindowSizeOption = '-'; // '-' W1, '/' W2, '+' W3 after the screen adjustment
-    int LayoutSize = 1;          // 1..5
+    int FontScale = 15;  // 18 on a 120-dpi screen
+    char WindowSizeOption = '-';  // '-' W1, '/' W2, '+' W3 after the screen adjustment
+    int LayoutSize = 1;  // 1..5
     double MapScale = 1.0;
 };
 
@@ -24,8 +24,8 @@ struct TAppState {
     QString ProgramFolder;
     bool SecondInstance = false;
     bool StartupDone = false;
-    int CenturyBase = 2000;           // two-digit epoch years are read in this century
-    QChar DecimalSeparator = '.';     // '.' until the station settings are read
+    int CenturyBase = 2000;  // two-digit epoch years are read in this century
+    QChar DecimalSeparator = '.';  // '.' until the station settings are read
 
     TStationSettings Station;
     TStartSettings Start;
@@ -33,7 +33,7 @@ struct TAppState {
     char ReportBelowHorizon = '+';
     bool UseRotorServer = false;
     bool UseRadioServer = false;
-    bool FlipOption = true;           // switched off by a flip side 'S'
+    bool FlipOption = true;  // switched off by a flip side 'S'
     QString MapFolder = "Maps2D\\";
     QStringList PriorityList;
     QStringList ProgramList;

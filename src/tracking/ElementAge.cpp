@@ -14,8 +14,9 @@ int StaleElementDaysOf(const QString& lineText) {
 
 QString StaleElementsWarning(const QString& satelliteName, const QString& fileName, double ageDays) {
     const auto days = static_cast<long long>(std::floor(ageDays));
-    return QStringLiteral("The elements of %1 in %2 are %3 days old: positions, passes and Doppler "
-                          "are no longer reliable. Please load newer elements.")
+    return QStringLiteral(
+               "The elements of %1 in %2 are %3 days old: positions, passes and Doppler "
+               "are no longer reliable. Please load newer elements.")
         .arg(satelliteName, fileName)
         .arg(days);
 }

@@ -29,7 +29,9 @@ bool MissingOrEmpty(const QString& path) {
     return !info.exists() || (info.isFile() && info.size() == 0);
 }
 
-QString Number(double value) { return QString::number(value, 'f', 6).remove(QRegularExpression("0+$")).remove(QRegularExpression("\\.$")); }
+QString Number(double value) {
+    return QString::number(value, 'f', 6).remove(QRegularExpression("0+$")).remove(QRegularExpression("\\.$"));
+}
 
 bool CopyKitFiles(const QString& kitFolder, const QString& dataFolder, QString* error) {
     QDirIterator it(kitFolder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -53,9 +55,7 @@ bool CopyKitFiles(const QString& kitFolder, const QString& dataFolder, QString* 
 }
 }  // namespace
 
-bool NeedsFirstRunKit(const QString& dataFolder) {
-    return MissingOrEmpty(DataFilePath(dataFolder, kStationFile));
-}
+bool NeedsFirstRunKit(const QString& dataFolder) { return MissingOrEmpty(DataFilePath(dataFolder, kStationFile)); }
 
 QString LocateKitFolder(const QString& programFolder) {
     const QStringList candidates{programFolder + "/kit", programFolder + "/../share/kelvoraiss/kit"};
@@ -93,8 +93,7 @@ QByteArray WithStation(const QByteArray& satIni, const IOperatorPrompt::Station&
     return out;
 }
 
-bool InstallFirstRunKit(const QString& kitFolder, const QString& dataFolder, IOperatorPrompt& prompt,
-                        QString* error) {
+bool InstallFirstRunKit(const QString& kitFolder, const QString& dataFolder, IOperatorPrompt& prompt, QString* error) {
     if (kitFolder.isEmpty()) {
         if (error) *error = QStringLiteral("The default kit of the program was not found.");
         return false;

@@ -18,8 +18,7 @@ QString LocateKitFolder(const QString& programFolder);
 // operator's file with content is never overwritten), asks for the station and writes
 // "SatIni.SQF" last, so an interrupted first run is completed by the next start.
 // Returns false with a reason.
-bool InstallFirstRunKit(const QString& kitFolder, const QString& dataFolder, IOperatorPrompt& prompt,
-                        QString* error);
+bool InstallFirstRunKit(const QString& kitFolder, const QString& dataFolder, IOperatorPrompt& prompt, QString* error);
 
 // "SatIni.SQF" with lines 1 (height), 3 (east longitude), 4 (latitude) and 13 (zone)
 // replaced; other lines kept byte for byte. Missing lines are added empty.

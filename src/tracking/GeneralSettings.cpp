@@ -27,9 +27,7 @@ QStringList ListLines(ConfigFile& file, bool skipComments, int limit) {
     return entries;
 }
 
-QString Between(double low, double high) {
-    return QStringLiteral("between %1 and %2").arg(low).arg(high);
-}
+QString Between(double low, double high) { return QStringLiteral("between %1 and %2").arg(low).arg(high); }
 
 double ReadDoubleIf(ConfigFile& f, bool (*ok)(double), const QString& what, double low, double high) {
     const double value = f.ReadDouble();
@@ -45,7 +43,8 @@ int ReadIntWithin(ConfigFile& f, int low, int high, const QString& what) {
 
 bool IsMinElevation(double degrees) { return InRange(degrees, -kMaxMinElevation, kMaxMinElevation); }
 
-template <typename F> auto FromFile(const QString& folder, const char* name, F&& read) {
+template <typename F>
+auto FromFile(const QString& folder, const char* name, F&& read) {
     ConfigFile file = OpenData(folder, name);
     return read(file);
 }
@@ -101,14 +100,14 @@ void ReadSatStart(const QString& dataFolder, TStartSettings& start) {
 
 void ReadSatStart(ConfigFile& f, TStartSettings& start) {
     for (int line = 1; line <= 3; ++line) f.ReadText();
-    start.RotorServerOption = f.ReadChar();         // 4
+    start.RotorServerOption = f.ReadChar();  // 4
     for (int line = 5; line <= 8; ++line) f.ReadText();
-    f.ReadInt();                                    // 9: carried by the companion program only
-    f.ReadText();                                   // 10
-    start.RadioServerOption = f.ReadChar();         // 11
-    f.ReadText();                                   // 12
-    f.ReadText();                                   // 13
-    start.TimeScaleSwitch = f.ReadChar();           // 14
+    f.ReadInt();  // 9: carried by the companion program only
+    f.ReadText();  // 10
+    start.RadioServerOption = f.ReadChar();  // 11
+    f.ReadText();  // 12
+    f.ReadText();  // 13
+    start.TimeScaleSwitch = f.ReadChar();  // 14
 }
 
 void ReadSatStartIss(const QString& dataFolder, TStartSettings& start) {
@@ -120,19 +119,19 @@ void ReadSatStartIss(ConfigFile& f, TStartSettings& start) {
     start.RotorOnStart = f.ReadChar();
     start.CatOnStart = f.ReadChar();
     start.AutoChangeStart = f.ReadChar();
-    start.StoredRotorServerOption = f.ReadChar();   // 4: copy of "SatStart.SQF" line 4
+    start.StoredRotorServerOption = f.ReadChar();  // 4: copy of "SatStart.SQF" line 4
     start.WindowSizeOption = f.ReadChar();
     start.MultiSatStart = f.ReadChar();
     start.MapCentreSwitch = f.ReadChar();
     start.MapCentreChoice = f.ReadChar();
     start.MapInterval = ReadIntWithin(f, -kMaxMapInterval, kMaxMapInterval, "the map interval (s)");
     start.ZoomStart = f.ReadChar();
-    f.ReadChar();                                   // 11: copy of "SatStart.SQF" line 11
+    f.ReadChar();  // 11: copy of "SatStart.SQF" line 11
     start.SunOnStart = f.ReadChar();
     start.ArrowsOnStart = f.ReadChar();
-    f.ReadChar();                                   // 14: copy of "SatStart.SQF" line 14
+    f.ReadChar();  // 14: copy of "SatStart.SQF" line 14
     start.MapSet = f.ReadChar();
-    start.StaleElementDays = StaleElementDaysOf(f.ReadText());   // 16: missing in older files
+    start.StaleElementDays = StaleElementDaysOf(f.ReadText());  // 16: missing in older files
 }
 
 TWindowPosition ReadWindowPosition(const QString& dataFolder) {
@@ -193,10 +192,11 @@ QStringList ReadAuxiliaryList(ConfigFile& f) { return ListLines(f, false, MaxAux
 
 QStringList StartSettingsLines(const TStartSettings& s) {
     auto c = [](char ch) { return QString(QLatin1Char(ch)); };
-    QStringList lines{c(s.RotorOnStart),    c(s.CatOnStart),      c(s.AutoChangeStart), c(s.RotorServerOption),
-            c(s.WindowSizeOption), c(s.MultiSatStart),  c(s.MapCentreSwitch), c(s.MapCentreChoice),
-            QString::number(s.MapInterval), c(s.ZoomStart), c(s.RadioServerOption), c(s.SunOnStart),
-            c(s.ArrowsOnStart),   c(s.TimeScaleSwitch), c(s.MapSet)};
+    QStringList lines{c(s.RotorOnStart),      c(s.CatOnStart),        c(s.AutoChangeStart),
+                      c(s.RotorServerOption), c(s.WindowSizeOption),  c(s.MultiSatStart),
+                      c(s.MapCentreSwitch),   c(s.MapCentreChoice),   QString::number(s.MapInterval),
+                      c(s.ZoomStart),         c(s.RadioServerOption), c(s.SunOnStart),
+                      c(s.ArrowsOnStart),     c(s.TimeScaleSwitch),   c(s.MapSet)};
     // Line 16 only when it differs from its default, so that the file stays as the
     // companion setup and older versions write it.
     if (s.StaleElementDays != DefaultStaleElementDays) lines << QString::number(s.StaleElementDays);

@@ -16,11 +16,13 @@ TInstanceGuardResult NoDoppel::Check(IOperatorPrompt& prompt) {
     TInstanceGuardResult result;
     QString error;
     switch (NamedLock::Probe("Pelorix", lockFolder_, &error)) {
-    case NamedLock::TProbe::Unusable: return LockFailure(prompt, error);
-    case NamedLock::TProbe::HeldElsewhere:
-        prompt.Message("KelvoraISS cannot run at the same time with Pelorix!", IOperatorPrompt::Icon::Error);
-        return result;
-    case NamedLock::TProbe::Free: break;
+        case NamedLock::TProbe::Unusable:
+            return LockFailure(prompt, error);
+        case NamedLock::TProbe::HeldElsewhere:
+            prompt.Message("KelvoraISS cannot run at the same time with Pelorix!", IOperatorPrompt::Icon::Error);
+            return result;
+        case NamedLock::TProbe::Free:
+            break;
     }
     own_ = std::make_unique<NamedLock>("Kelvora", lockFolder_);
     if (!own_->TryAcquire()) {
@@ -35,13 +37,15 @@ TInstanceGuardResult NoDoppel::Check(IOperatorPrompt& prompt) {
     }
     // The companion program's guard is a lock of its own; never rename or delete files.
     switch (NamedLock::Probe("Vostrel", lockFolder_, &error)) {
-    case NamedLock::TProbe::Unusable: return LockFailure(prompt, error);
-    case NamedLock::TProbe::HeldElsewhere:
-        prompt.Message("KelvoraISS cannot run at the same time with Vostrel,\nthe program will be closed.",
-                       IOperatorPrompt::Icon::Error);
-        own_.reset();
-        return result;
-    case NamedLock::TProbe::Free: break;
+        case NamedLock::TProbe::Unusable:
+            return LockFailure(prompt, error);
+        case NamedLock::TProbe::HeldElsewhere:
+            prompt.Message("KelvoraISS cannot run at the same time with Vostrel,\nthe program will be closed.",
+                           IOperatorPrompt::Icon::Error);
+            own_.reset();
+            return result;
+        case NamedLock::TProbe::Free:
+            break;
     }
     result.Run = true;
     return result;

@@ -11,14 +11,14 @@ public:
     void ReadRadioFamily() override {}
     void ReadRadioDefinitions() override {}
     void InitCat() override {}
-    bool OpenCatPort(QString*) override { return true; }   // no port to open
+    bool OpenCatPort(QString*) override { return true; }  // no port to open
     void ReadCatTuning() override {}
     void ReadDoppler() override {}
     void ReadCorrectionModes() override {}
     void CatOn() override {}
     void CatOff() override {}
     void UpdateDoppler() override {}
-    bool HasFrequencyEntry() override { return false; }     // so no Doppler text either
+    bool HasFrequencyEntry() override { return false; }  // so no Doppler text either
     void BuildDopplerText() override {}
     void DrawDopplerText() override {}
     double DownlinkShift() override { return 0.0; }

@@ -13,9 +13,9 @@ namespace kelvora {
 
 // Why the active satellite changed, for the parts that follow it.
 enum class TSatelliteChange {
-    LetterClick,      // the operator chose it: a letter, "Active Sat.", a new group
-    Automatic,        // the automatic change chose another satellite
-    NewTrackingRun,   // a tracking run started (start-up, satellite block again)
+    LetterClick,  // the operator chose it: a letter, "Active Sat.", a new group
+    Automatic,  // the automatic change chose another satellite
+    NewTrackingRun,  // a tracking run started (start-up, satellite block again)
 };
 
 // The element sets, the selection, the orbit computation and the letters. The
@@ -24,12 +24,12 @@ class ISatellitePart {
 public:
     virtual ~ISatellitePart() = default;
     // Start-up.
-    virtual void ReadGroupList() = 0;                       // "ISSFiles8d.SQF"
+    virtual void ReadGroupList() = 0;  // "ISSFiles8d.SQF"
     virtual void SetupObserver(double latitude, double longitude, double heightMetres) = 0;
-    virtual void ReadNames() = 0;                           // "NorvaNames.txt", "SatNameOpt.SQF"
-    virtual void ReadSquint() = 0;                          // "Squint.SQF"
-    virtual void ReadGroupSourcesAndSelection() = 0;        // "ISSSources.SQF", group selection
-    virtual void TimeScaleApplied() = 0;                    // the clock offset reaches the orbit code
+    virtual void ReadNames() = 0;  // "NorvaNames.txt", "SatNameOpt.SQF"
+    virtual void ReadSquint() = 0;  // "Squint.SQF"
+    virtual void ReadGroupSourcesAndSelection() = 0;  // "ISSSources.SQF", group selection
+    virtual void TimeScaleApplied() = 0;  // the clock offset reaches the orbit code
     // Returns false when the source file is not ready.
     virtual bool OpenSourceFile() = 0;
     // Loads the element file and resolves the selection; returns the number of sets.
@@ -75,7 +75,7 @@ public:
 class IOutputPart {
 public:
     virtual ~IOutputPart() = default;
-    virtual void ShowStationText() = 0;                     // status panel 1
+    virtual void ShowStationText() = 0;  // status panel 1
     virtual void PlaceDialogs() = 0;
     virtual void ClearIllumination() = 0;
     virtual void ToggleLabelsChanged() = 0;
@@ -91,14 +91,14 @@ class IRadioPart {
 public:
     virtual ~IRadioPart() = default;
     // Start-up.
-    virtual void ReadRadioFamily() = 0;                     // "TRX.SQF"
-    virtual void ReadRadioDefinitions() = 0;                // "YaesuPar.SQF" ... "KenwoodPar.SQF"
-    virtual void InitCat() = 0;                             // and "RTS12.SQF"
+    virtual void ReadRadioFamily() = 0;  // "TRX.SQF"
+    virtual void ReadRadioDefinitions() = 0;  // "YaesuPar.SQF" ... "KenwoodPar.SQF"
+    virtual void InitCat() = 0;  // and "RTS12.SQF"
     // Returns false with the message to show when the port cannot be opened.
     virtual bool OpenCatPort(QString* message) = 0;
-    virtual void ReadCatTuning() = 0;                       // "IntVCatISS.SQF"
-    virtual void ReadDoppler() = 0;                         // "Doppler.SQF"
-    virtual void ReadCorrectionModes() = 0;                 // "KorrMod.SQF"
+    virtual void ReadCatTuning() = 0;  // "IntVCatISS.SQF"
+    virtual void ReadDoppler() = 0;  // "Doppler.SQF"
+    virtual void ReadCorrectionModes() = 0;  // "KorrMod.SQF"
     virtual void CatOn() = 0;
     virtual void CatOff() = 0;
     // The tick.
@@ -107,7 +107,7 @@ public:
     virtual void BuildDopplerText() = 0;
     virtual void DrawDopplerText() = 0;
     virtual double DownlinkShift() = 0;
-    virtual void CycleUpdate() = 0;                         // the CAT cycle
+    virtual void CycleUpdate() = 0;  // the CAT cycle
     // A tracking run.
     virtual void ActiveSatelliteChanged(TSatelliteChange reason) = 0;
     virtual void ClearCatHoldState() = 0;
@@ -119,11 +119,11 @@ class IRotorPart {
 public:
     virtual ~IRotorPart() = default;
     // Start-up.
-    virtual void ReadRotorFiles() = 0;                      // "Flip.SQF", "Park.SQF", "ParkPos.SQF"
-    virtual void ReadRotorOptions() = 0;                    // "WiRotOpt.SQF", "StandPos.SQF"
-    virtual void ReadServerFiles() = 0;                     // "RotorServer.SQF", "CatServer.SQF"
+    virtual void ReadRotorFiles() = 0;  // "Flip.SQF", "Park.SQF", "ParkPos.SQF"
+    virtual void ReadRotorOptions() = 0;  // "WiRotOpt.SQF", "StandPos.SQF"
+    virtual void ReadServerFiles() = 0;  // "RotorServer.SQF", "CatServer.SQF"
     virtual void StartServers() = 0;
-    virtual void RotorToggleApplied(bool on) = 0;           // on also clears the rotor's step counter
+    virtual void RotorToggleApplied(bool on) = 0;  // on also clears the rotor's step counter
     // The tick.
     virtual void RotorCycle() = 0;
     // A tracking run.

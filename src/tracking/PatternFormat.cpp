@@ -8,7 +8,7 @@ namespace kelvora {
 
 namespace {
 struct TPatternShape {
-    int MinInteger = 0;   // '0' placeholders before the point
+    int MinInteger = 0;  // '0' placeholders before the point
     int MinDecimals = 0;  // '0' placeholders after it
     int MaxDecimals = 0;  // '0' and '#' placeholders after it
 };
@@ -88,8 +88,8 @@ std::string FormatPattern(double value, std::string_view pattern, char decimalSe
     std::string decimals;
     for (int k = 0; k < shape.MaxDecimals; ++k) decimals += DigitAt(d, d.IntegerCount + k);
 
-    const bool zero = integer.find_first_not_of('0') == std::string::npos &&
-                      decimals.find_first_not_of('0') == std::string::npos;
+    const bool zero =
+        integer.find_first_not_of('0') == std::string::npos && decimals.find_first_not_of('0') == std::string::npos;
     const size_t firstNonZero = integer.find_first_not_of('0');
     integer = firstNonZero == std::string::npos ? std::string() : integer.substr(firstNonZero);
     if (static_cast<int>(integer.size()) < shape.MinInteger)

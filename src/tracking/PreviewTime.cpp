@@ -76,9 +76,7 @@ double MaAdvanceDays(double target, double maNow, double revsPerDay) {
     return f * periodMinutes / 1440.0;
 }
 
-bool ShownTimeInRange(double shownTime) {
-    return IsCalendarShownTime(shownTime);
-}
+bool ShownTimeInRange(double shownTime) { return IsCalendarShownTime(shownTime); }
 
 void SetPreviewDayCount(TTimeScales& time, double dayCount) {
     time.DayCount = dayCount;
@@ -86,8 +84,7 @@ void SetPreviewDayCount(TTimeScales& time, double dayCount) {
     time.JulianDate = dayCount + 2443509.5;
 }
 
-void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts,
-                  const TSnapshotHooks& extra) {
+void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts, const TSnapshotHooks& extra) {
     state.CurrentSet = parts.Satellite.ActiveSet();
     parts.Satellite.SelectSatellite(state.CurrentSet);
     if (extra.DrawDateTime) extra.DrawDateTime(FormatShownTime(time.ShownTime, time.TimeScaleLetter));

@@ -23,12 +23,12 @@ struct TPreviewInterval {
 };
 
 struct TPreviewState {
-    TPreviewInterval Interval;          // as the dialog shows it
-    double IntervalDays = 2.0 / 1440;   // what a step moves
-    int StepFactor = 1;                 // 1 "F-", 5 "F+"
+    TPreviewInterval Interval;  // as the dialog shows it
+    double IntervalDays = 2.0 / 1440;  // what a step moves
+    int StepFactor = 1;  // 1 "F-", 5 "F+"
     int LastArrowPosition = 0;
     double MaTarget = 0;
-    bool Initialised = false;           // the dialog was filled with the current time
+    bool Initialised = false;  // the dialog was filled with the current time
 };
 
 constexpr int ArrowMinimum = -10000;
@@ -74,7 +74,6 @@ struct TSnapshotHooks {
 // One display of the active satellite at the shown instant. Uses the parts for
 // the satellite, map, data line and Doppler text, but never the data server, the
 // CAT cycle or the rotor.
-void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts,
-                  const TSnapshotHooks& extra);
+void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts, const TSnapshotHooks& extra);
 
 }  // namespace kelvora

@@ -18,7 +18,8 @@ void ApplyStartSettings(TAppState& app, TParts parts) {
     t.RotorOn = IsOn(s.RotorOnStart);
     parts.Rotor.RotorToggleApplied(t.RotorOn);
     t.CatOn = IsOn(s.CatOnStart);
-    if (t.CatOn) parts.Radio.CatOn(); else parts.Radio.CatOff();
+    if (t.CatOn) parts.Radio.CatOn();
+    else parts.Radio.CatOff();
     t.AutoChange = IsOn(s.AutoChangeStart);
     t.MultiSat = IsOn(s.MultiSatStart);
     t.MapRedrawCounter = 0;
@@ -38,16 +39,19 @@ void ApplyStartSettings(TAppState& app, TParts parts) {
     parts.Output.ToggleLabelsChanged();
 }
 
-QString WindowSizeText(char option) {
-    return option == '+' ? "W3" : option == '/' ? "W2" : "W1";
-}
+QString WindowSizeText(char option) { return option == '+' ? "W3" : option == '/' ? "W2" : "W1"; }
 
 TToggleTexts ToggleTexts(const TAppState& app) {
     const TTrackingState& t = app.Tracking;
     auto sign = [](const char* letter, bool on) { return QString(letter) + (on ? "+" : "-"); };
-    return {sign("R", t.RotorOn),  sign("C", t.CatOn),    sign("W", t.AutoChange),
-            sign("M", t.MultiSat), t.Zoom2 ? "Z2" : "Z1", sign("S", t.SunOn),
-            sign("D", t.ArrowsOn), IsOn(app.Start.MapSet) ? "BM" : "Pl",
+    return {sign("R", t.RotorOn),
+            sign("C", t.CatOn),
+            sign("W", t.AutoChange),
+            sign("M", t.MultiSat),
+            t.Zoom2 ? "Z2" : "Z1",
+            sign("S", t.SunOn),
+            sign("D", t.ArrowsOn),
+            IsOn(app.Start.MapSet) ? "BM" : "Pl",
             WindowSizeText(app.Layout.WindowSizeOption)};
 }
 

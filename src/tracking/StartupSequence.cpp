@@ -7,7 +7,8 @@
 
 namespace kelvora {
 
-template <typename F> void StartupSequence::Step(int number, F&& action) {
+template <typename F>
+void StartupSequence::Step(int number, F&& action) {
     step_ = number;
     action();
 }

@@ -12,10 +12,10 @@
 namespace kelvora {
 
 struct TStartupResult {
-    bool Completed = false;     // reached StartTracking
-    bool StartTimer = false;    // the main timer is to run
-    int StoppedAtStep = 0;      // 1..22 when it stopped early
-    QString Message;            // what the operator was told
+    bool Completed = false;  // reached StartTracking
+    bool StartTimer = false;  // the main timer is to run
+    int StoppedAtStep = 0;  // 1..22 when it stopped early
+    QString Message;  // what the operator was told
 };
 
 class StartupSequence {
@@ -35,7 +35,8 @@ public:
 private:
     void RunConfigurationBlock();
     bool RunSatelliteBlock(TStartupResult& result);
-    template <typename F> void Step(int number, F&& action);
+    template <typename F>
+    void Step(int number, F&& action);
 
     TAppState& app_;
     TParts parts_;

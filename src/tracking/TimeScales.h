@@ -7,10 +7,10 @@
 namespace kelvora {
 
 struct TTimeScales {
-    double ZoneHours = 0;            // local clock minus UTC
-    QString TimeScaleLetter = "U";   // "U": shown time is UTC, "L": local time
-    double ClockCorrection = 0;      // days, subtracted from the local clock for display
-    double ClockOffset = 0;          // days, subtracted before propagation
+    double ZoneHours = 0;  // local clock minus UTC
+    QString TimeScaleLetter = "U";  // "U": shown time is UTC, "L": local time
+    double ClockCorrection = 0;  // days, subtracted from the local clock for display
+    double ClockOffset = 0;  // days, subtracted before propagation
     double ShownTime = 0;
     double DayCount = 0;
     double JulianDate = 0;

@@ -67,7 +67,8 @@ void TrackingCycle::AutomaticSatelliteChange(const std::vector<int>& candidates)
     const int active = activeSet_;
     auto elevationOf = [this](int set) {
         return set > 0 && static_cast<size_t>(set) < state_.LastElevation.size()
-                   ? state_.LastElevation[static_cast<size_t>(set)] : -96.0;
+                   ? state_.LastElevation[static_cast<size_t>(set)]
+                   : -96.0;
     };
     auto choose = [this](int set) {
         state_.CurrentSet = set;
@@ -84,7 +85,8 @@ void TrackingCycle::AutomaticSatelliteChange(const std::vector<int>& candidates)
     for (int set : candidates) {
         if (elevationOf(set) <= state_.MinElevation) continue;
         if (set == active) return;
-        const double nextAos = static_cast<size_t>(set) < state_.NextAos.size() ? state_.NextAos[static_cast<size_t>(set)] : 0.0;
+        const double nextAos =
+            static_cast<size_t>(set) < state_.NextAos.size() ? state_.NextAos[static_cast<size_t>(set)] : 0.0;
         if (nextAos < soon) {
             choose(set);
             return;

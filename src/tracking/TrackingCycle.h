@@ -12,8 +12,7 @@ namespace kelvora {
 
 class TrackingCycle {
 public:
-    TrackingCycle(TTrackingState& state, TTimeScales& time, TParts parts)
-        : state_(state), time_(time), parts_(parts) {}
+    TrackingCycle(TTrackingState& state, TTimeScales& time, TParts parts) : state_(state), time_(time), parts_(parts) {}
 
     // Starting a tracking run; returns true when the main timer is to run.
     bool StartTracking(int catalogSetCount);
@@ -40,7 +39,7 @@ private:
     // The map was recomposed in this cycle: its arrow, overlays and view follow. Kept
     // apart from MapRedrawCounter, which an interval of 0 or less resets at once.
     bool mapRedrawnThisCycle_ = false;
-    int activeSet_ = 0;   // the active satellite of this cycle, asked of the satellite part
+    int activeSet_ = 0;  // the active satellite of this cycle, asked of the satellite part
 };
 
 }  // namespace kelvora

@@ -130,18 +130,24 @@ std::string StationText(double longitude, double latitude, char sep) {
 
 std::string CorrectionModeText(int correctionMode) {
     switch (correctionMode) {
-    case 1: return " Doppl.Corr.: Uplink";
-    case 2: return " Doppl.Corr.: Downlink";
-    default: return " Doppl.Corr.: Upl/Dwnl";
+        case 1:
+            return " Doppl.Corr.: Uplink";
+        case 2:
+            return " Doppl.Corr.: Downlink";
+        default:
+            return " Doppl.Corr.: Upl/Dwnl";
     }
 }
 
 std::string StepCaptionText(int layoutSize) {
     switch (layoutSize) {
-    case 2:
-    case 4: return "20   100  500  1K    5K";
-    case 5: return "20   100  500   1K   5K";
-    default: return "20  100 500  1k   5k";
+        case 2:
+        case 4:
+            return "20   100  500  1K    5K";
+        case 5:
+            return "20   100  500   1K   5K";
+        default:
+            return "20  100 500  1k   5k";
     }
 }
 

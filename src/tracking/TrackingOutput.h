@@ -10,17 +10,17 @@ namespace kelvora {
 struct TTrackState;
 
 struct TDataLineValues {
-    double Azimuth = 0;        // degrees
-    double Elevation = 0;      // degrees
-    double MA = 0;             // 0 .. 256
-    double Height = 0;         // km
-    double Range = 0;          // km
-    double SubLongitude = 0;   // degrees east
-    double SubLatitude = 0;    // degrees north
+    double Azimuth = 0;  // degrees
+    double Elevation = 0;  // degrees
+    double MA = 0;  // 0 .. 256
+    double Height = 0;  // km
+    double Range = 0;  // km
+    double SubLongitude = 0;  // degrees east
+    double SubLatitude = 0;  // degrees north
     double OrbitNumber = 0;
-    bool HasSquint = false;    // false shows "--"
-    double Squint = 0;         // degrees
-    std::string PassTimes;     // pass-time text of the pass prediction
+    bool HasSquint = false;  // false shows "--"
+    double Squint = 0;  // degrees
+    std::string PassTimes;  // pass-time text of the pass prediction
 };
 
 TDataLineValues DataLineValuesOf(const TTrackState& track, bool hasSquint, const std::string& passTimes);

@@ -12,7 +12,7 @@ enum class TTimeMode { RealTime, Preview, MaStepping };
 
 enum class TLetterColour { Silver, White };
 
-constexpr int LetterCount = 12;   // letters A to L
+constexpr int LetterCount = 12;  // letters A to L
 
 // The elevation the cycle keeps for a satellite that cannot be computed: far below
 // the horizon, so that neither its letter nor the automatic change takes it as up.
@@ -20,9 +20,9 @@ constexpr double NotComputableElevation = -90.0;
 
 struct TTrackingState {
     TTimeMode TimeMode = TTimeMode::RealTime;
-    int CurrentSet = 0;                       // the set being computed, or the one the automatic change chose
-    std::vector<double> LastElevation;        // per set number (index 0 unused)
-    std::vector<double> NextAos;              // per set number, day count of the next rise
+    int CurrentSet = 0;  // the set being computed, or the one the automatic change chose
+    std::vector<double> LastElevation;  // per set number (index 0 unused)
+    std::vector<double> NextAos;  // per set number, day count of the next rise
     bool WarmUp1 = false;
     bool WarmUp2 = false;
     int MapRedrawCounter = 0;
@@ -30,7 +30,7 @@ struct TTrackingState {
     bool ForceLetterColours = false;
     bool SatChanged = false;
     char AfterLos = '-';
-    double ActivePreviousElevation = -96;     // elevation of the active satellite one cycle ago
+    double ActivePreviousElevation = -96;  // elevation of the active satellite one cycle ago
     // The active satellite could be computed at the shown instant: the model gave a
     // position on or above the earth's surface. While false its look values, range
     // rate, sub-point and height mean nothing: the display shows it as not computable

@@ -17,8 +17,7 @@ struct KitApp {
     TAppOptions options;
     std::unique_ptr<TKelvoraApp> app;
 
-    explicit KitApp(const QTime& utc = QTime(0, 0))
-        : clock(QDateTime(QDate(2024, 2, 12), utc, Qt::UTC), 0.0) {}
+    explicit KitApp(const QTime& utc = QTime(0, 0)) : clock(QDateTime(QDate(2024, 2, 12), utc, Qt::UTC), 0.0) {}
 
     TKelvoraApp& Create() {
         options.DataFolder = data.Folder();

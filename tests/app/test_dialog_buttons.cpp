@@ -43,7 +43,12 @@ TEST(DialogButtons, OrderAndEnterButton) {
     QTemporaryDir folder;
     TAppState app;
     app.DataFolder = folder.path() + "/";
-    struct Case { const char* dialog; std::unique_ptr<QDialog> window; std::string order; std::string enter; };
+    struct Case {
+        const char* dialog;
+        std::unique_ptr<QDialog> window;
+        std::string order;
+        std::string enter;
+    };
     Case cases[] = {
         {"Options", std::make_unique<TSatSetup>(app, 1024), "Abbrechen cmdOK", "Abbrechen"},
         {"MA", std::make_unique<TMAInp>(15), "cmdOK cmdCancel", "cmdOK"},

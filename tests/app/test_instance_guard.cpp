@@ -19,7 +19,8 @@ TEST(InstanceGuard, PairsStartedTogetherAreNeverTakenForPelorix) {
     KitFolderCopy data;
     QTemporaryDir locks;
     QProcessEnvironment env = ProgramEnvironment(locks.path());
-    const QStringList arguments{"--data-dir", data.Folder(), "--clock", "2024-02-12T12:00:00", "--quit-after-ticks", "0"};
+    const QStringList arguments{"--data-dir",          data.Folder(),        "--clock",
+                                "2024-02-12T12:00:00", "--quit-after-ticks", "0"};
     for (int pair = 0; pair < 20; ++pair) {
         QProcess copies[2];
         for (QProcess& copy : copies) {

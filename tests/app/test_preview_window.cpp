@@ -26,8 +26,8 @@ using kelvora::test::QuietParts;
 
 namespace {
 struct CountingHooks : QuietParts {
-    int Snapshots = 0;   // one SelectSatellite per snapshot or MA search
-    int Forbidden = 0;   // data server, CAT and rotor
+    int Snapshots = 0;  // one SelectSatellite per snapshot or MA search
+    int Forbidden = 0;  // data server, CAT and rotor
     void SelectSatellite(int) override { ++Snapshots; }
     bool HasFrequencyEntry() override { return true; }
     double RangeRate() override { return 1; }
@@ -118,7 +118,7 @@ TEST_F(PreviewWindow, ArrowAtItsEndAndDateThatDoesNotExist) {
     const int afterStart = hooks.Snapshots;
     main.UpDown2()->SetPosition(ArrowMaximum - 1);
     StepForward();
-    StepForward();   // held at 10000: no step
+    StepForward();  // held at 10000: no step
     EXPECT_EQ(hooks.Snapshots, afterStart + 1);
 
     // "Later &Preview commands show the values left from before."

@@ -21,11 +21,15 @@ void SetStartLine(KitFolderCopy& data, int line, char value) {
 }  // namespace
 
 TEST(Screens, EverySizeShowsDayInsideTheFootprint) {
-    struct Size { char option; const char* caption; int layoutSize; };
+    struct Size {
+        char option;
+        const char* caption;
+        int layoutSize;
+    };
     for (const Size size : {Size{'-', "W1", 1}, Size{'/', "W2", 3}, Size{'+', "W3", 5}}) {
         KitApp k(QTime(12, 0));
         SetStartLine(k.data, 5, size.option);
-        SetStartLine(k.data, 6, '+');   // other satellites
+        SetStartLine(k.data, 6, '+');  // other satellites
         SetStartLine(k.data, 12, '+');  // sun
         TKelvoraApp& app = k.Create();
         const ScriptedPrompt& prompt = k.prompt;

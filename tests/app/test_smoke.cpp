@@ -11,7 +11,8 @@ using namespace kelvora::test;
 TEST(Smoke, FirstRunFillsTheFolderTicksAndQuits) {
     QTemporaryDir dir;
     const QString folder = dir.path() + "/Kelvora";
-    const RunResult run = RunProgram({"--data-dir", folder, "--clock", "2024-02-12T12:00:00", "--quit-after-ticks", "3"});
+    const RunResult run =
+        RunProgram({"--data-dir", folder, "--clock", "2024-02-12T12:00:00", "--quit-after-ticks", "3"});
     EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
     for (const char* file : {"SatIni.SQF", "SatStartISS.SQF", "Prior.SQF", "Doppler.SQF", "Standard.ISS",
                              "Kepler/nasa.all", "NorvaNames.txt", "SatPosIss.SQF"})
@@ -63,7 +64,10 @@ TEST(Smoke, StatusCodesAsDocumented) {
         {"unknown option", {"--no-such-option"}, {}, 2, "no-such-option"},
         {"lock folder is a file", QStringList{"--data-dir", data.Folder()} + ticks, scratch.path() + "/file", 2,
          "cannot create its lock files in the folder " + scratch.path() + "/file"},
-        {"data folder cannot be made", QStringList{"--data-dir", scratch.path() + "/file/Kelvora"} + ticks, {}, 2,
+        {"data folder cannot be made",
+         QStringList{"--data-dir", scratch.path() + "/file/Kelvora"} + ticks,
+         {},
+         2,
          "could not be prepared"},
     };
     for (const Case& c : cases) {

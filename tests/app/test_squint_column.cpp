@@ -29,14 +29,14 @@ double OffNadirDegrees(double elevationDeg, double heightKm) {
 
 TEST(SquintColumn, ShowsTheAngleOnlyForASatelliteWithALine) {
     enum class Expect { Dashes, OffNadir, AnAngle };
-    struct Case { const char* squintLine; Expect expect; };
+    struct Case {
+        const char* squintLine;
+        Expect expect;
+    };
     const Case cases[] = {
-        {"", Expect::Dashes},
-        {"ISS (ZARYA),v", Expect::Dashes},  // names match exactly
-        {"SO-50,v", Expect::Dashes},        // another satellite's line
-        {"ISS,v", Expect::OffNadir},
-        {"ISS,now     ,0,0", Expect::AnAngle},
-        {"ISS,01022024,180,-30", Expect::AnAngle},
+        {"", Expect::Dashes},        {"ISS (ZARYA),v", Expect::Dashes},  // names match exactly
+        {"SO-50,v", Expect::Dashes},  // another satellite's line
+        {"ISS,v", Expect::OffNadir}, {"ISS,now     ,0,0", Expect::AnAngle}, {"ISS,01022024,180,-30", Expect::AnAngle},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.squintLine);
@@ -53,19 +53,19 @@ TEST(SquintColumn, ShowsTheAngleOnlyForASatelliteWithALine) {
         bool isNumber = false;
         const double shown = field.toDouble(&isNumber);
         switch (c.expect) {
-        case Expect::Dashes:
-            EXPECT_EQ(field, "--");
-            break;
-        case Expect::OffNadir:
-            ASSERT_TRUE(isNumber) << field.toStdString();
-            // Half a degree of rounding in the field, a little more from the rounded inputs.
-            EXPECT_NEAR(shown, OffNadirDegrees(fields[1].toDouble(), fields[3].toDouble()), 0.6);
-            break;
-        case Expect::AnAngle:
-            ASSERT_TRUE(isNumber) << field.toStdString();
-            EXPECT_GE(shown, 0.0);
-            EXPECT_LE(shown, 180.0);
-            break;
+            case Expect::Dashes:
+                EXPECT_EQ(field, "--");
+                break;
+            case Expect::OffNadir:
+                ASSERT_TRUE(isNumber) << field.toStdString();
+                // Half a degree of rounding in the field, a little more from the rounded inputs.
+                EXPECT_NEAR(shown, OffNadirDegrees(fields[1].toDouble(), fields[3].toDouble()), 0.6);
+                break;
+            case Expect::AnAngle:
+                ASSERT_TRUE(isNumber) << field.toStdString();
+                EXPECT_GE(shown, 0.0);
+                EXPECT_LE(shown, 180.0);
+                break;
         }
     }
 }

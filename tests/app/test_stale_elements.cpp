@@ -17,9 +17,7 @@ namespace {
 // is the whole number of days plus about half a day.
 constexpr qint64 kDay = 86400 * 1000LL;
 
-QStringList StaleWarnings(const ScriptedPrompt& prompt) {
-    return prompt.Messages.filter("days old");
-}
+QStringList StaleWarnings(const ScriptedPrompt& prompt) { return prompt.Messages.filter("days old"); }
 
 void SetLine16(KitFolderCopy& data, const QByteArray& text) {
     QByteArray start = data.Read("SatStartISS.SQF");
@@ -28,11 +26,14 @@ void SetLine16(KitFolderCopy& data, const QByteArray& text) {
 }  // namespace
 
 TEST(StaleElements, WarnedOnceWhenOlderThanTheThresholdOfLine16) {
-    struct Case { int days; const char* line16; bool warned; };  // line16 null: the kit's 15 lines
+    struct Case {
+        int days;
+        const char* line16;
+        bool warned;
+    };  // line16 null: the kit's 15 lines
     const Case cases[] = {
-        {40, nullptr, true}, {10, nullptr, false}, {29, nullptr, false},
-        {40, "50", false},   {10, "5", true},      {40, "0", true},
-        {40, "", true},      {40, "many", true},   {40, "-3", true},
+        {40, nullptr, true}, {10, nullptr, false}, {29, nullptr, false}, {40, "50", false}, {10, "5", true},
+        {40, "0", true},     {40, "", true},       {40, "many", true},   {40, "-3", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.days << " days, line 16 " << (c.line16 ? c.line16 : "missing"));

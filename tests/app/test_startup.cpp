@@ -68,7 +68,12 @@ TEST_F(StartupFixture, CompleteKitReachesTrackingWithTheStartToggles) {
 }
 
 TEST_F(StartupFixture, MissingOrBadFileStopsAtItsStepAndWritesNothing) {
-    struct Case { const char* file; QByteArray content; int step; const char* mentions; };
+    struct Case {
+        const char* file;
+        QByteArray content;
+        int step;
+        const char* mentions;
+    };
     const Case cases[] = {
         {"Prior.SQF", QByteArray(), 9, "Prior.SQF"},
         {"ParPort.SQF", QByteArray(), 4, "ParPort.SQF"},
@@ -78,7 +83,8 @@ TEST_F(StartupFixture, MissingOrBadFileStopsAtItsStepAndWritesNothing) {
     };
     for (const Case& c : cases) {
         KitFolderCopy folder;
-        if (c.content.isNull()) folder.Remove(c.file); else folder.Write(c.file, c.content);
+        if (c.content.isNull()) folder.Remove(c.file);
+        else folder.Write(c.file, c.content);
         const QByteArray startBefore = folder.Read("SatStartISS.SQF");
         ScriptedPrompt localPrompt;
         TAppOptions o;
@@ -127,8 +133,9 @@ TEST_F(StartupFixture, QuitWritesTheWindowPositionAndTheFrameDoesNot) {
 }
 
 TEST_F(StartupFixture, SecondInstanceRunsWithoutCatPortOrRotorServer) {
-    data.Write("SatIni.SQF", "520\r\nconfigured\r\n11.58\r\n48.15\r\n3\r\n100\r\n0\r\n0\r\nN\r\n0\r\n0\r\n0\r\n"
-                             "auto\r\n*.*\r\nKepler\\\r\n");
+    data.Write("SatIni.SQF",
+               "520\r\nconfigured\r\n11.58\r\n48.15\r\n3\r\n100\r\n0\r\n0\r\nN\r\n0\r\n0\r\n0\r\n"
+               "auto\r\n*.*\r\nKepler\\\r\n");
     QByteArray satStart = data.Read("SatStart.SQF");
     QList<QByteArray> lines = satStart.split('\n');
     lines[3] = "+\r";
@@ -145,7 +152,10 @@ TEST(InstanceGuard, AnswersDecideWhetherASecondCopyRuns) {
     QTemporaryDir locks;
     NamedLock first("Kelvora", locks.path());
     ASSERT_TRUE(first.TryAcquire());
-    struct Case { IOperatorPrompt::Answer answer; bool runs; };
+    struct Case {
+        IOperatorPrompt::Answer answer;
+        bool runs;
+    };
     for (const Case& c : {Case{IOperatorPrompt::Answer::No, false}, Case{IOperatorPrompt::Answer::Yes, true}}) {
         ScriptedPrompt prompt;
         prompt.Answers.push_back(c.answer);
@@ -192,14 +202,28 @@ TEST_F(StartupFixture, OptionsStoreWritesTheStartSettingsAndOkDoesNot) {
 }
 
 TEST(WindowSize, ScreenRuleAndLayoutTable) {
-    struct Rule { int item; int screen; int fontScale; int result; };
+    struct Rule {
+        int item;
+        int screen;
+        int fontScale;
+        int result;
+    };
     const Rule rules[] = {{0, 1920, 15, 0}, {0, 1920, 18, 1}, {1, 1920, 15, 1}, {1, 640, 15, 0},
                           {2, 1024, 15, 2}, {2, 800, 15, 1},  {2, 700, 15, 0}};
-    for (const Rule& r : rules) EXPECT_EQ(ScreenSizeRule(r.item, r.screen, r.fontScale), r.result) << r.item << " " << r.screen;
+    for (const Rule& r : rules)
+        EXPECT_EQ(ScreenSizeRule(r.item, r.screen, r.fontScale), r.result) << r.item << " " << r.screen;
 
-    struct Layout { char stored; int screen; double dpi; int size; double scale; char option; };
-    const Layout layouts[] = {{'-', 1920, 96, 1, 1.0, '-'},  {'-', 1920, 120, 2, 1.25, '/'}, {'/', 1920, 96, 3, 1.25, '/'},
-                              {'+', 1920, 120, 4, 1.6, '+'}, {'+', 1920, 96, 5, 1.6, '+'},   {'+', 1000, 96, 3, 1.25, '/'},
+    struct Layout {
+        char stored;
+        int screen;
+        double dpi;
+        int size;
+        double scale;
+        char option;
+    };
+    const Layout layouts[] = {{'-', 1920, 96, 1, 1.0, '-'},  {'-', 1920, 120, 2, 1.25, '/'},
+                              {'/', 1920, 96, 3, 1.25, '/'}, {'+', 1920, 120, 4, 1.6, '+'},
+                              {'+', 1920, 96, 5, 1.6, '+'},  {'+', 1000, 96, 3, 1.25, '/'},
                               {'+', 700, 96, 1, 1.0, '-'},   {'x', 1920, 96, 1, 1.0, '-'}};
     for (const Layout& l : layouts) {
         const TLayout layout = ComputeLayout(l.stored, l.screen, l.dpi);

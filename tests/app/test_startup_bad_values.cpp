@@ -27,7 +27,7 @@ struct BadValue {
     const char* file;
     int line;
     QByteArray value;
-    const char* message;   // fragment of what the operator is told; nullptr: it starts
+    const char* message;  // fragment of what the operator is told; nullptr: it starts
 };
 
 QByteArray Nuls(int count) { return QByteArray(count, '\0'); }
@@ -62,14 +62,14 @@ const BadValue kCases[] = {
     {"SatIni.SQF", 13, "AuTo", nullptr},
     {"SatIni.SQF", 13, "-12", nullptr},
     {"SatIni.SQF", 13, "14", nullptr},
-    {"SatIni.SQF", 13, "not a zone", nullptr},     // unreadable text is zone 0
+    {"SatIni.SQF", 13, "not a zone", nullptr},  // unreadable text is zone 0
     {"SatIni.SQF", 1, "-400", nullptr},
     {"SatIni.SQF", 3, "360", nullptr},
     {"SatIni.SQF", 3, "-180", nullptr},
     {"SatIni.SQF", 5, "255", nullptr},
     {"SatIni.SQF", 10, "-90", nullptr},
     {"SatIni.SQF", 11, "-360", nullptr},
-    {"ParPort.SQF", 3, "99999999999999999999", nullptr},   // unreadable: address 0
+    {"ParPort.SQF", 3, "99999999999999999999", nullptr},  // unreadable: address 0
     // The window position is clamped, whatever the file says.
     {"SatPos.SQF", 1, "2147483647", nullptr},
     {"SatPos.SQF", 2, "-2147483648", nullptr},
@@ -81,13 +81,16 @@ const BadValue kCases[] = {
     {"SatStartISS.SQF", 9, "-86400", nullptr},
     {"SatStart.SQF", 9, "nine", "SatStart.SQF, line 9"},
     {"DivOptions.SQF", 0, Nuls(8), nullptr},
-    {"Prior.SQF", 1, "AO-7,99999999999999999999", nullptr},   // the number is never used
+    {"Prior.SQF", 1, "AO-7,99999999999999999999", nullptr},  // the number is never used
     // The groups: the file at fault is named, and no name leads out of the data folder.
     {"ISSFiles8d.SQF", 0, "", "ISSFiles8d.SQF, line 1"},
     {"ISSFiles8d.SQF", 1, "", "ISSFiles8d.SQF, line 1"},
     {"ISSFiles8d.SQF", 1, "../../../../etc/hostname", "ISSFiles8d.SQF, line 1: \"../../../../etc/hostname\""},
     {"ISSFiles8d.SQF", 2, "..", "ISSFiles8d.SQF, line 2"},
-    {"ISSFiles8d.SQF", 1, "Stan\x01" "dard", "ISSFiles8d.SQF, line 1: \"Stan\\x01dard\""},
+    {"ISSFiles8d.SQF", 1,
+     "Stan\x01"
+     "dard",
+     "ISSFiles8d.SQF, line 1: \"Stan\\x01dard\""},
     {"ISSSources.SQF", 1, QByteArray("Kepler\\nasa\0.all", 16), "ISSSources.SQF, line 1"},
     {"ISSSources.SQF", 0, Nuls(100), "ISSSources.SQF, line 1"},
 };
@@ -109,7 +112,7 @@ TEST(StartupBadValues, EachStopsNamingFileAndLineAndTheEdgesStart) {
                                  c.value.left(30).toPercentEncoding().toStdString();
         const QString told = kit.prompt.Messages.join(" | ");
         for (const QString& message : kit.prompt.Messages)
-            EXPECT_LT(message.size(), 300) << what;   // a short excerpt, never the whole value
+            EXPECT_LT(message.size(), 300) << what;  // a short excerpt, never the whole value
         if (c.message) {
             EXPECT_FALSE(result.Completed) << what;
             EXPECT_TRUE(told.contains(QString::fromLatin1(c.message))) << what << ": " << told.toStdString();
@@ -136,17 +139,20 @@ TEST(StartupBadValues, WindowPositionIsClampedToTheScreenAndSavedSo) {
         const QRect screen = QGuiApplication::primaryScreen()->availableVirtualGeometry();
         EXPECT_TRUE(screen.contains(saved[1].toInt(), saved[0].toInt()))
             << top.toStdString() << ": " << saved.join(',').toStdString();
-        EXPECT_EQ(saved[2], "7");   // the carried numbers go back unchanged
+        EXPECT_EQ(saved[2], "7");  // the carried numbers go back unchanged
         EXPECT_EQ(saved[3], "-8");
     }
 }
 
 TEST(StartupBadValues, PlaceOnScreenKeepsACornerVisible) {
     const QRect screen(-1280, 0, 3200, 1200);
-    struct Case { int left, top; QPoint placed; };
+    struct Case {
+        int left, top;
+        QPoint placed;
+    };
     const Case cases[] = {
         {40, 40, {40, 40}},
-        {-1000, 10, {-1000, 10}},                      // a screen left of the primary one
+        {-1000, 10, {-1000, 10}},  // a screen left of the primary one
         {kMaxWindowCoordinate, kMaxWindowCoordinate, {1820, 1100}},
         {-kMaxWindowCoordinate, -5, {-1280, 0}},
     };

@@ -72,7 +72,7 @@ TEST(NotComputable, ActiveSetThatCannotBeComputedShowsNoNumbersNoLetterAndNothin
         elements.replace(kIssLine1, c.line1);
         elements.replace(kIssLine2, c.line2);
         k.data.Write("Kepler/nasa.all", elements);
-        SetStartLine(k.data, 6, '-');   // no other satellites on the map
+        SetStartLine(k.data, 6, '-');  // no other satellites on the map
         SetStartLine(k.data, 12, '-');  // no sun overlay
         TKelvoraApp& app = k.Create();
         ASSERT_TRUE(app.FormShow().Completed) << k.prompt.Messages.join("|").toStdString();

@@ -88,9 +88,10 @@ TEST(TrackingSatellites, SetsThatCannotBeComputedAreLeftOutAndReported) {
     KitApp k;
     QByteArray elements = k.data.Read("Kepler/nasa.all");
     // A copy of the ISS set with a mean motion of zero.
-    elements += "BROKEN SAT\r\n"
-                "1 99999U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997\r\n"
-                "2 99999  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989\r\n";
+    elements +=
+        "BROKEN SAT\r\n"
+        "1 99999U 98067A   24043.00684501  .00020902  00000+0  37609-3 0  9997\r\n"
+        "2 99999  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989\r\n";
     k.data.Write("Kepler/nasa.all", elements);
     TKelvoraApp& app = k.Create();
     const ScriptedPrompt& prompt = k.prompt;
@@ -111,7 +112,11 @@ TEST(TrackingSatellites, AutomaticChangeMovesTheActiveLetterWithTheSatellite) {
     int unselected = 1;
     while (std::find(sets.begin(), sets.end(), unselected) != sets.end()) ++unselected;
 
-    struct Case { int set; int letter; const char* shown; };
+    struct Case {
+        int set;
+        int letter;
+        const char* shown;
+    };
     const Case cases[] = {
         {sets[2], 2, " C: "},
         // A set the selection does not hold is not adopted: letter and name stay.

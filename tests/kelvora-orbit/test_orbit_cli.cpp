@@ -55,24 +55,23 @@ TEST(OrbitCli, ArgumentErrorsGiveOneLineAndStatus2) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"orbit"},
-        {"eci", "--tle1", kL1, "--tle2", kL2},                       // no --minutes
+        {"eci", "--tle1", kL1, "--tle2", kL2},  // no --minutes
         {"eci", "--tle1", kL1, "--tle2", kL2, "--minutes", "0,x"},
         {"eci", "--tle1", kL1, "--tle2", kL2.substr(0, 40), "--minutes", "0"},
-        {"eci", "--tle1", kL2, "--tle2", kL1, "--minutes", "0"},     // swapped lines
+        {"eci", "--tle1", kL2, "--tle2", kL1, "--minutes", "0"},  // swapped lines
         {"eci", "--tle1", kL1.substr(0, 68) + "8", "--tle2", kL2, "--minutes", "0"},
         {"look", "--tle1", kL1, "--tle2", kL2, "--station", "48,11", "--utc", "2024-02-12T00:00:00"},
         {"look", "--tle1", kL1, "--tle2", kL2, "--station", "95,11,0", "--utc", "2024-02-12T00:00:00"},
         {"look", "--tle1", kL1, "--tle2", kL2, "--station", "48,11,0", "--utc", "2024-02-30T00:00:00"},
         {"look", "--tle1", kL1, "--tle2", kL2, "--station", "48,11,0", "--utc", "2024-02-12 00:00:00"},
-        {"passes", "--tle1", kL1, "--tle2", kL2, "--station", "48,11,0", "--utc",
-         "2024-02-12T00:00:00", "--count", "0"},
+        {"passes", "--tle1", kL1, "--tle2", kL2, "--station", "48,11,0", "--utc", "2024-02-12T00:00:00", "--count",
+         "0"},
         {"sun", "--utc"},
         {"sun", "--utc", "2024-02-12T00:00:00", "--tle1", kL1},
         {"sun", "--utc", "2024-02-12T00:00:00", "--century-base", "1950"},
-        {"eci", "--elements", "sats.txt", "--minutes", "0"},                 // no --sat
-        {"eci", "--sat", "ISS", "--minutes", "0"},                           // no --elements
-        {"eci", "--tle1", kL1, "--tle2", kL2, "--elements", "sats.txt", "--sat", "ISS",
-         "--minutes", "0"},
+        {"eci", "--elements", "sats.txt", "--minutes", "0"},  // no --sat
+        {"eci", "--sat", "ISS", "--minutes", "0"},  // no --elements
+        {"eci", "--tle1", kL1, "--tle2", kL2, "--elements", "sats.txt", "--sat", "ISS", "--minutes", "0"},
         {"eci", "--elements", "sats.txt", "--sat", "iss", "--minutes", "0"},  // names match exactly
         {"eci", "--elements", "sats.txt", "--sat", "DEAD", "--minutes", "0"},
         {"eci", "--elements", "bad.txt", "--sat", "ISS", "--minutes", "0"},
@@ -95,8 +94,7 @@ TEST(OrbitCli, NumbersBeyondTheirLimits) {
     const std::string eshail1 = testing::kEshail2Line1;
     const std::string eshail2 = testing::kEshail2Line2;
     const std::vector<std::string> set = {"--tle1", eshail1, "--tle2", eshail2};
-    const std::vector<std::string> look = {"look", "--tle1", eshail1, "--tle2", eshail2,
-                                           "--station", "48,11,500"};
+    const std::vector<std::string> look = {"look", "--tle1", eshail1, "--tle2", eshail2, "--station", "48,11,500"};
     const auto with = [](std::vector<std::string> args, std::vector<std::string> more) {
         args.insert(args.end(), more.begin(), more.end());
         return args;
@@ -115,8 +113,7 @@ TEST(OrbitCli, NumbersBeyondTheirLimits) {
          "--station must be"},
         {with({"look"}, with(set, {"--station", "48,11,10001", "--utc", "2024-02-12T00:00:00"})), 2,
          "--station must be"},
-        {with({"look"}, with(set, {"--station", "48,-181,0", "--utc", "2024-02-12T00:00:00"})), 2,
-         "--station must be"},
+        {with({"look"}, with(set, {"--station", "48,-181,0", "--utc", "2024-02-12T00:00:00"})), 2, "--station must be"},
         {with(look, {"--utc", "9999-12-31T23:59:59", "--step", "1e308"}), 2, "--step"},
         {with(look, {"--utc", "2024-02-12T00:00:00", "--step", "864001"}), 2, "--step"},
         {with(look, {"--utc", "2024-02-12T00:00:00", "--step", "-864001"}), 2, "--step"},
@@ -126,9 +123,8 @@ TEST(OrbitCli, NumbersBeyondTheirLimits) {
          "beyond the years 100 to 9999"},
         {with(look, {"--utc", "1900-01-01T00:00:00", "--step", "-864000", "--count", "100000"}), 2,
          "beyond the years 100 to 9999"},
-        {with({"passes"}, with(set, {"--station", "48,11,0", "--utc", "2024-02-12T00:00:00",
-                                     "--count", "100001"})),
-         2, "--count"},
+        {with({"passes"}, with(set, {"--station", "48,11,0", "--utc", "2024-02-12T00:00:00", "--count", "100001"})), 2,
+         "--count"},
         {with(look, {"--utc", "9999-12-31T23:59:59", "--step", "-86400", "--count", "1000"}), 1,
          "propagation failed at 9999-12-31T23:59:59.000"},
     };
@@ -152,12 +148,12 @@ TEST(OrbitCli, NumbersAtTheirLimits) {
     EXPECT_EQ(Lines(r.out).size(), 4u);
     EXPECT_EQ(Lines(r.out)[3].substr(0, 24), "2024-01-23T00:00:00.000,");
 
-    r = RunTool({"look", "--tle1", kL1, "--tle2", kL2, "--station", "90,360,10000", "--utc",
-                 "2024-02-12T00:00:00", "--step", "0"});
+    r = RunTool({"look", "--tle1", kL1, "--tle2", kL2, "--station", "90,360,10000", "--utc", "2024-02-12T00:00:00",
+                 "--step", "0"});
     EXPECT_EQ(r.code, 0) << r.err;
 
-    r = RunTool({"eci", "--tle1", testing::kEshail2Line1, "--tle2", testing::kEshail2Line2,
-                 "--minutes", "-105192000,105192000"});
+    r = RunTool({"eci", "--tle1", testing::kEshail2Line1, "--tle2", testing::kEshail2Line2, "--minutes",
+                 "-105192000,105192000"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(Lines(r.out).size(), 3u);
 }
@@ -196,8 +192,7 @@ TEST(OrbitCli, Help) {
 }
 
 TEST(OrbitCli, EciOfThe1980TestSet) {
-    const TRun r = RunTool({"eci", "--tle1", kStr1, "--tle2", kStr2, "--minutes", "0,360",
-                        "--century-base", "1900"});
+    const TRun r = RunTool({"eci", "--tle1", kStr1, "--tle2", kStr2, "--minutes", "0,360", "--century-base", "1900"});
     ASSERT_EQ(r.code, 0) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -214,8 +209,8 @@ TEST(OrbitCli, EciOfThe1980TestSet) {
 }
 
 TEST(OrbitCli, LookPassesAndSun) {
-    const std::vector<std::string> set = {"--tle1", kL1, "--tle2", kL2, "--station",
-                                          "48.1,11.6,500", "--utc", "2024-02-12T00:00:00"};
+    const std::vector<std::string> set = {
+        "--tle1", kL1, "--tle2", kL2, "--station", "48.1,11.6,500", "--utc", "2024-02-12T00:00:00"};
     std::vector<std::string> look = {"look"};
     look.insert(look.end(), set.begin(), set.end());
     look.insert(look.end(), {"--step", "30", "--count", "3"});
@@ -250,8 +245,7 @@ TEST(OrbitCli, LookPassesAndSun) {
 
 TEST(OrbitCli, ElementFileSetsStandForTwoLines) {
     const TRun byLines = RunTool({"eci", "--tle1", kL1, "--tle2", kL2, "--minutes", "0,90"});
-    const TRun byName =
-        RunTool({"eci", "--elements", "sats.txt", "--sat", "ISS", "--minutes", "0,90"});
+    const TRun byName = RunTool({"eci", "--elements", "sats.txt", "--sat", "ISS", "--minutes", "0,90"});
     ASSERT_EQ(byName.code, 0) << byName.err;
     EXPECT_EQ(byName.out, byLines.out);
 

@@ -54,8 +54,8 @@ struct TLook {
 TLook LookOf(const testing::TReferencePoint& p, double jd, const TStation& st) {
     constexpr double a = 6378.135, f = 1.0 / 298.26, e2 = f * (2.0 - f), omega = 7.2921158553e-5;
     const double t = (jd - 2451545.0) / 36525.0;
-    const double gmst = 280.46061837 + 360.98564736629 * (jd - 2451545.0) +
-                        0.000387933 * t * t - t * t * t / 38710000.0;
+    const double gmst =
+        280.46061837 + 360.98564736629 * (jd - 2451545.0) + 0.000387933 * t * t - t * t * t / 38710000.0;
     const double theta = Rad(std::fmod(gmst + st.eastLonDeg, 360.0));
     const double phi = Rad(st.latDeg);
     const double n = a / std::sqrt(1.0 - e2 * std::sin(phi) * std::sin(phi));
@@ -66,11 +66,10 @@ TLook LookOf(const testing::TReferencePoint& p, double jd, const TStation& st) {
     const double range = std::sqrt(rx * rx + ry * ry + rz * rz);
     // The station moves with the earth: v = omega x r.
     const double rangeRate = (rx * (p.xd + omega * oy) + ry * (p.yd - omega * ox) + rz * p.zd) / range;
-    const double south = std::sin(phi) * std::cos(theta) * rx + std::sin(phi) * std::sin(theta) * ry -
-                         std::cos(phi) * rz;
+    const double south =
+        std::sin(phi) * std::cos(theta) * rx + std::sin(phi) * std::sin(theta) * ry - std::cos(phi) * rz;
     const double east = -std::sin(theta) * rx + std::cos(theta) * ry;
-    const double up = std::cos(phi) * std::cos(theta) * rx + std::cos(phi) * std::sin(theta) * ry +
-                      std::sin(phi) * rz;
+    const double up = std::cos(phi) * std::cos(theta) * rx + std::cos(phi) * std::sin(theta) * ry + std::sin(phi) * rz;
     double elevation = Deg(std::asin(up / range));
     if (elevation >= 0.0) elevation += 1.02 / std::tan(Rad(elevation + 10.3 / (elevation + 5.11))) / 60.0;
 
@@ -97,11 +96,11 @@ TEST(OrbitCliReference, LookAnglesOfTheReportTable) {
     const std::string l2 = "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518  1058";
     constexpr double kEpochJd = 2444239.5 + 274.98708465;  // 1980-01-01 0h is JD 2444239.5
     for (const TStation st : {TStation{10.0, 195.0, 0.25}, TStation{0.0, 20.0, 1.0}}) {
-        const std::string station = std::to_string(st.latDeg) + "," + std::to_string(st.eastLonDeg) +
-                                    "," + std::to_string(st.heightKm * 1000.0);
-        const auto lines = Lines(RunTool({"look", "--tle1", l1, "--tle2", l2, "--century-base", "1900",
-                                          "--station", station, "--utc", "1980-10-01T23:41:24.11376",
-                                          "--step", "21600", "--count", "5"}));
+        const std::string station = std::to_string(st.latDeg) + "," + std::to_string(st.eastLonDeg) + "," +
+                                    std::to_string(st.heightKm * 1000.0);
+        const auto lines =
+            Lines(RunTool({"look", "--tle1", l1, "--tle2", l2, "--century-base", "1900", "--station", station, "--utc",
+                           "1980-10-01T23:41:24.11376", "--step", "21600", "--count", "5"}));
         ASSERT_EQ(lines.size(), 6u);
         EXPECT_EQ(lines[2].substr(0, 24), "1980-10-02T05:41:24.114,");
         int above = 0;
@@ -130,9 +129,8 @@ TEST(OrbitCliReference, LookAnglesOfTheReportTable) {
 TEST(OrbitCliReference, PassesAgreeWithAOneSecondScan) {
     constexpr double kFeb12 = 16843.0;  // 2024-02-12 00:00 UTC as a day count
     constexpr double kSecond = 1.0 / 86400.0;
-    const auto lines = Lines(RunTool({"passes", "--tle1", testing::kIssLine1, "--tle2", testing::kIssLine2,
-                                      "--station", "48.1,11.6,500", "--utc", "2024-02-12T00:00:00",
-                                      "--count", "3"}));
+    const auto lines = Lines(RunTool({"passes", "--tle1", testing::kIssLine1, "--tle2", testing::kIssLine2, "--station",
+                                      "48.1,11.6,500", "--utc", "2024-02-12T00:00:00", "--count", "3"}));
     ASSERT_EQ(lines.size(), 4u);
     // "2024-02-DDTHH:MM:SS.mmm" as a day count.
     const auto dayCount = [&](const std::string& text) {
@@ -159,8 +157,7 @@ TEST(OrbitCliReference, PassesAgreeWithAOneSecondScan) {
     model.ConvertTwoLine(1);
     TObserverSite site;
     SetupObserver(site, 48.1, 11.6, 500.0);
-    const testing::TCrossings scan =
-        testing::ScanCrossings(model, 1, site, kFeb12, rows.back().los + 600 * kSecond);
+    const testing::TCrossings scan = testing::ScanCrossings(model, 1, site, kFeb12, rows.back().los + 600 * kSecond);
     ASSERT_EQ(scan.rises.size(), rows.size());
     ASSERT_EQ(scan.sets.size(), rows.size());
     TTrackState track;

@@ -27,11 +27,11 @@ TEST_P(MapPointTest, ProjectsOntoTheCanvas) {
 INSTANTIATE_TEST_SUITE_P(
     Edges, MapPointTest,
     ::testing::Values(MapPointCase{TSizePreset::W640, false, 0, 0, 300, 150},
-                      MapPointCase{TSizePreset::W640, false, 0, 180, 0, 150},       // east 180: left edge
+                      MapPointCase{TSizePreset::W640, false, 0, 180, 0, 150},  // east 180: left edge
                       MapPointCase{TSizePreset::W640, false, 90, 90, 450, 0},
                       MapPointCase{TSizePreset::W640, false, -90, 270, 150, 300},
                       MapPointCase{TSizePreset::W640, false, 10, 179.4, 599, 133.333},
-                      MapPointCase{TSizePreset::W640, false, 0, -90, 150, 150},      // the sun's longitudes
+                      MapPointCase{TSizePreset::W640, false, 0, -90, 150, 150},  // the sun's longitudes
                       MapPointCase{TSizePreset::W1024, true, 0, 0, 960, 480},
                       MapPointCase{TSizePreset::W1024, true, 45, 180, 0, 240},
                       MapPointCase{TSizePreset::W800, false, -45, 90, 562.5, 281.25}));
@@ -53,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Edges, StationPixelTest,
                                            StationCase{48.0, 350.0, 283, 70},  // 350 east is 10 west
                                            StationCase{0.0, -180.0, 0, 150},
                                            StationCase{0.0, 180.0, 0, 150},  // the date line is the left edge
-                                           StationCase{90.0, 0.0, 300, 0},
-                                           StationCase{-90.0, 0.0, 300, 299}));
+                                           StationCase{90.0, 0.0, 300, 0}, StationCase{-90.0, 0.0, 300, 299}));
 
 TEST(FootprintRadius, IsTheHorizonAngle) {
     EXPECT_NEAR(FootprintRadius(6378.135 + 420.0), std::acos(6378.135 / 6798.135), 1e-9);

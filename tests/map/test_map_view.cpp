@@ -25,7 +25,7 @@ struct ViewCase {
     bool zoom2;
     TMapCentre centre;
     QPoint satellite;
-    QPoint probe;   // view pixel
+    QPoint probe;  // view pixel
     QPoint source;  // canvas pixel it shows
 };
 

@@ -18,9 +18,9 @@ struct ArrowCase {
     const char* what;
     QPointF now, later;
     double angle;
-    int originDy;   // origin row relative to the satellite
-    int headDx;     // sign of P2 - O, columns
-    int headDy;     // sign of P2 - O, rows (down positive)
+    int originDy;  // origin row relative to the satellite
+    int headDx;  // sign of P2 - O, columns
+    int headDy;  // sign of P2 - O, rows (down positive)
 };
 
 class ArrowShapeTest : public ::testing::TestWithParam<ArrowCase> {};
@@ -37,23 +37,22 @@ TEST_P(ArrowShapeTest, PointsWhereTheSatelliteGoes) {
     EXPECT_NEAR(std::hypot(head.x(), head.y()), 30.0, 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Directions, ArrowShapeTest,
-    ::testing::Values(
-        ArrowCase{"due north", {100, 200}, {100, 197}, kPi / 2, -10, 0, -1},
-        ArrowCase{"due south", {100, 200}, {100, 203}, 3 * kPi / 2, 25, 0, 1},
-        ArrowCase{"due east", {100, 200}, {102, 200}, 0.0, 25, 1, 0},
-        ArrowCase{"due west", {100, 200}, {98, 200}, kPi, 25, -1, 0},
-        ArrowCase{"north-east", {100, 200}, {102, 198}, kPi / 4, -10, 1, -1},
-        ArrowCase{"south-east", {100, 200}, {102, 202}, 7 * kPi / 4, 25, 1, 1},
-        // Crossing the right edge eastwards, and the left edge westwards.
-        ArrowCase{"east over the edge", {959.4, 200}, {0.6, 200}, 0.0, 25, 1, 0},
-        ArrowCase{"west over the edge", {0.6, 200}, {959.4, 200}, kPi, 25, -1, 0}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        for (char& ch : name) if (ch == ' ' || ch == '-') ch = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Directions, ArrowShapeTest,
+                         ::testing::Values(ArrowCase{"due north", {100, 200}, {100, 197}, kPi / 2, -10, 0, -1},
+                                           ArrowCase{"due south", {100, 200}, {100, 203}, 3 * kPi / 2, 25, 0, 1},
+                                           ArrowCase{"due east", {100, 200}, {102, 200}, 0.0, 25, 1, 0},
+                                           ArrowCase{"due west", {100, 200}, {98, 200}, kPi, 25, -1, 0},
+                                           ArrowCase{"north-east", {100, 200}, {102, 198}, kPi / 4, -10, 1, -1},
+                                           ArrowCase{"south-east", {100, 200}, {102, 202}, 7 * kPi / 4, 25, 1, 1},
+                                           // Crossing the right edge eastwards, and the left edge westwards.
+                                           ArrowCase{"east over the edge", {959.4, 200}, {0.6, 200}, 0.0, 25, 1, 0},
+                                           ArrowCase{"west over the edge", {0.6, 200}, {959.4, 200}, kPi, 25, -1, 0}),
+                         [](const auto& info) {
+                             std::string name = info.param.what;
+                             for (char& ch : name)
+                                 if (ch == ' ' || ch == '-') ch = '_';
+                             return name;
+                         });
 
 class DirectionArrowTest : public OverlayFixture, public ::testing::Test {};
 
@@ -104,14 +103,13 @@ TEST_P(ArrowColourTest, RedOnWhiteOrYellowGround) {
     EXPECT_EQ(canvas.pixelColor(shape.P2), GetParam().arrow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grounds, ArrowColourTest,
-    ::testing::Values(GroundCase{QColor(255, 255, 255), QColor(255, 0, 0)},
-                      GroundCase{QColor(255, 255, 0), QColor(255, 0, 0)},
-                      GroundCase{QColor(254, 255, 255), QColor(255, 255, 255)},
-                      GroundCase{QColor(255, 255, 1), QColor(255, 255, 255)},
-                      GroundCase{QColor(0, 0, 0), QColor(255, 255, 255)},
-                      GroundCase{QColor(192, 192, 192), QColor(255, 255, 255)}));
+INSTANTIATE_TEST_SUITE_P(Grounds, ArrowColourTest,
+                         ::testing::Values(GroundCase{QColor(255, 255, 255), QColor(255, 0, 0)},
+                                           GroundCase{QColor(255, 255, 0), QColor(255, 0, 0)},
+                                           GroundCase{QColor(254, 255, 255), QColor(255, 255, 255)},
+                                           GroundCase{QColor(255, 255, 1), QColor(255, 255, 255)},
+                                           GroundCase{QColor(0, 0, 0), QColor(255, 255, 255)},
+                                           GroundCase{QColor(192, 192, 192), QColor(255, 255, 255)}));
 
 }  // namespace
 }  // namespace kelvora

@@ -24,9 +24,9 @@ TEST_P(CentredLeftTest, StaysOnTheCanvas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CentredLeftTest,
-                         ::testing::Values(LeftCase{300, 80, 600, 260},   // centred
-                                           LeftCase{590, 80, 600, 519},   // ends at column W - 1
-                                           LeftCase{10, 80, 600, 0},      // left edge
+                         ::testing::Values(LeftCase{300, 80, 600, 260},  // centred
+                                           LeftCase{590, 80, 600, 519},  // ends at column W - 1
+                                           LeftCase{10, 80, 600, 0},  // left edge
                                            LeftCase{300, 700, 600, 0}));  // wider than the map
 
 TEST(OtherSatelliteLabel, SetTimeWhileUpRiseTimeWhileDown) {

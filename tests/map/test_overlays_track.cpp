@@ -50,9 +50,8 @@ class GroundTrackTest : public OverlayFixture, public ::testing::Test {};
 
 // QO-100's elements with the mean motion set to exactly 1 revolution per day.
 TEST_F(GroundTrackTest, OneRevPerDaySatelliteDraws719Dots) {
-    model.TwoLineRecord(1) = {
-        "1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
-        "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00000000 19090"};
+    model.TwoLineRecord(1) = {"1 43700U 18090A   24042.85148031  .00000138  00000+0  00000+0 0  9994",
+                              "2 43700   0.0167 109.8976 0001088 207.1551 156.6172  1.00000000 19090"};
     model.ConvertTwoLine(1);
     UseMap(TSizePreset::W640, false);
     TOverlayContext context = Context(1, test::kFeb12);

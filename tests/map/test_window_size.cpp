@@ -31,8 +31,7 @@ TEST_P(PresetTest, LayoutCaptionScaleAndNext) {
 INSTANTIATE_TEST_SUITE_P(Presets, PresetTest,
                          ::testing::Values(PresetCase{'-', 15, 1, "W1", 1.0, 1}, PresetCase{'/', 15, 3, "W2", 1.25, 2},
                                            PresetCase{'/', 18, 2, "W2", 1.25, 2},  // 120 dpi
-                                           PresetCase{'+', 15, 5, "W3", 1.6, 0},
-                                           PresetCase{'+', 18, 4, "W3", 1.6, 1}));
+                                           PresetCase{'+', 15, 5, "W3", 1.6, 0}, PresetCase{'+', 18, 4, "W3", 1.6, 1}));
 
 struct LayoutCase {
     int layout;
@@ -52,15 +51,14 @@ TEST_P(WindowLayoutTest, Sizes) {
     EXPECT_EQ(layout.MapAnchoredAllSides, c.allSides);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, WindowLayoutTest,
-    ::testing::Values(LayoutCase{1, true, {612, 469}, {602, 302}, {600, 300}, true},
-                      LayoutCase{1, false, {612, 469}, {602, 302}, {600, 299}, true},
-                      LayoutCase{2, false, {762, 568}, {752, 377}, {750, 374}, true},
-                      LayoutCase{3, true, {762, 544}, {752, 377}, {750, 375}, true},
-                      LayoutCase{3, false, {761, 544}, {752, 377}, {750, 375}, true},
-                      LayoutCase{4, false, {972, 673}, {962, 482}, {960, 480}, false},
-                      LayoutCase{5, true, {972, 649}, {962, 482}, {960, 480}, false}));
+INSTANTIATE_TEST_SUITE_P(Layouts, WindowLayoutTest,
+                         ::testing::Values(LayoutCase{1, true, {612, 469}, {602, 302}, {600, 300}, true},
+                                           LayoutCase{1, false, {612, 469}, {602, 302}, {600, 299}, true},
+                                           LayoutCase{2, false, {762, 568}, {752, 377}, {750, 374}, true},
+                                           LayoutCase{3, true, {762, 544}, {752, 377}, {750, 375}, true},
+                                           LayoutCase{3, false, {761, 544}, {752, 377}, {750, 375}, true},
+                                           LayoutCase{4, false, {972, 673}, {962, 482}, {960, 480}, false},
+                                           LayoutCase{5, true, {972, 649}, {962, 482}, {960, 480}, false}));
 
 TEST(CanvasSize, DoublesAtZoom2) {
     EXPECT_EQ(CanvasSizeOf(TSizePreset::W1024, true), QSize(1920, 960));

@@ -16,9 +16,10 @@ constexpr double kRe = 6378.135;
 constexpr double kE2 = 0.006694317778266721971;
 
 TEST(Observer, SetupTakesEastOrWestLongitude) {
-    struct Case { double lon, expectedDeg; };
-    for (const Case c : {Case{350, 350}, Case{-10, 350}, Case{10, 10}, Case{180, 180},
-                         Case{0, 0}, Case{-180, 180}}) {
+    struct Case {
+        double lon, expectedDeg;
+    };
+    for (const Case c : {Case{350, 350}, Case{-10, 350}, Case{10, 10}, Case{180, 180}, Case{0, 0}, Case{-180, 180}}) {
         TObserverSite site;
         SetupObserver(site, 48.1, c.lon, 520.0);
         EXPECT_NEAR(site.Longitude, Radians(c.expectedDeg), 1e-12) << c.lon;
@@ -37,14 +38,14 @@ TEST(Observer, SetupTakesEastOrWestLongitude) {
 // Where the corrected elevation would stay below the horizon (and below -4 deg, near the
 // formula's pole at -5.11 deg) the elevation is left geometric.
 TEST(Observer, RefractionTable) {
-    struct Case { double geometric, reported, tol; };
-    for (const Case c : {Case{-0.3, 0.229, 0.005},   // lifted over the horizon
-                         Case{-2.0, -2.0, 1e-9}, Case{-30.0, -30.0, 1e-9},
-                         Case{-5.0818, -5.0818, 1e-9},  // near the formula's pole
-                         Case{-5.11, -5.11, 1e-9}, Case{0.0, 0.483, 0.005},
-                         Case{10.0, 10.089, 0.002}, Case{90.0, 90.0, 1e-4}}) {
-        EXPECT_NEAR(Degrees(RefractedElevation(Radians(c.geometric))), c.reported, c.tol)
-            << c.geometric;
+    struct Case {
+        double geometric, reported, tol;
+    };
+    for (const Case c :
+         {Case{-0.3, 0.229, 0.005},  // lifted over the horizon
+          Case{-2.0, -2.0, 1e-9}, Case{-30.0, -30.0, 1e-9}, Case{-5.0818, -5.0818, 1e-9},  // near the formula's pole
+          Case{-5.11, -5.11, 1e-9}, Case{0.0, 0.483, 0.005}, Case{10.0, 10.089, 0.002}, Case{90.0, 90.0, 1e-4}}) {
+        EXPECT_NEAR(Degrees(RefractedElevation(Radians(c.geometric))), c.reported, c.tol) << c.geometric;
     }
 }
 
@@ -58,20 +59,19 @@ protected:
         const TObserverVectors obs = ObserverState(site, kJd);
         const double th = site.LocalSiderealTime;
         const double sl = std::sin(site.Latitude), cl = std::cos(site.Latitude);
-        return {obs.Position.x - std::sin(th) * east - sl * std::cos(th) * north +
-                    cl * std::cos(th) * up,
-                obs.Position.y + std::cos(th) * east - sl * std::sin(th) * north +
-                    cl * std::sin(th) * up,
+        return {obs.Position.x - std::sin(th) * east - sl * std::cos(th) * north + cl * std::cos(th) * up,
+                obs.Position.y + std::cos(th) * east - sl * std::sin(th) * north + cl * std::sin(th) * up,
                 obs.Position.z + cl * north + sl * up, 0};
     }
 };
 
 TEST_F(LookAnglesTest, DirectionsTable) {
     SetupObserver(site, 48.1, 11.6, 500.0);
-    struct Case { double e, n, u, az, el; };
-    for (const Case c : {Case{0, 1000, 1000, 0, 45}, Case{1000, 0, 1000, 90, 45},
-                         Case{0, -1000, 1000, 180, 45}, Case{-1000, 0, 1000, 270, 45},
-                         Case{1000, 1000, 1000 * std::sqrt(2.0), 45, 45},
+    struct Case {
+        double e, n, u, az, el;
+    };
+    for (const Case c : {Case{0, 1000, 1000, 0, 45}, Case{1000, 0, 1000, 90, 45}, Case{0, -1000, 1000, 180, 45},
+                         Case{-1000, 0, 1000, 270, 45}, Case{1000, 1000, 1000 * std::sqrt(2.0), 45, 45},
                          Case{-500, 866.0254, -1000, 330, -45}}) {
         const TLookSet look = LookAngles(site, Offset(c.e, c.n, c.u), TVector4{}, kJd);
         EXPECT_NEAR(Degrees(look.Azimuth), c.az, 1e-6) << c.e << "," << c.n;
@@ -88,11 +88,12 @@ TEST_F(LookAnglesTest, RangeRateSign) {
     const TVector4 sat = Offset(300, 400, 1200);
     const TObserverVectors obs = ObserverState(site, kJd);
     const double r = std::sqrt(300.0 * 300 + 400.0 * 400 + 1200.0 * 1200);
-    struct Case { double speed, rate; };
+    struct Case {
+        double speed, rate;
+    };
     for (const Case c : {Case{2.5, 2.5}, Case{-1.5, -1.5}, Case{0, 0}}) {
         const double k = c.speed / r;
-        const TVector4 vel{obs.Velocity.x + k * (sat.x - obs.Position.x),
-                           obs.Velocity.y + k * (sat.y - obs.Position.y),
+        const TVector4 vel{obs.Velocity.x + k * (sat.x - obs.Position.x), obs.Velocity.y + k * (sat.y - obs.Position.y),
                            obs.Velocity.z + k * (sat.z - obs.Position.z), 0};
         EXPECT_NEAR(LookAngles(site, sat, vel, kJd).RangeRate, c.rate, 1e-9);
     }
@@ -100,14 +101,15 @@ TEST_F(LookAnglesTest, RangeRateSign) {
 
 TEST(Observer, MaAndOrbitNumberTable) {
     const TPhaseInputs phase{16000.0, 15.5, 100.0};
-    struct Case { double revs, offset, ma, orbit; };
-    for (const Case c : {Case{1.25, 0, 64, 101.25}, Case{-0.5, 0, -128, 99.5},
-                         Case{1.25, 0.125, 64, 101.25}, Case{0, 0, 0, 100}}) {
+    struct Case {
+        double revs, offset, ma, orbit;
+    };
+    for (const Case c :
+         {Case{1.25, 0, 64, 101.25}, Case{-0.5, 0, -128, 99.5}, Case{1.25, 0.125, 64, 101.25}, Case{0, 0, 0, 100}}) {
         TObserverSite site;
         TTrackState track;
         const double dayCount = 16000.0 + c.revs / 15.5 + c.offset;
-        LookFromModelOutput(site, track, {1.1, 0, 0, 0}, {0, 0.07, 0, 0}, 2460000.5, dayCount,
-                            c.offset, phase);
+        LookFromModelOutput(site, track, {1.1, 0, 0, 0}, {0, 0.07, 0, 0}, 2460000.5, dayCount, c.offset, phase);
         EXPECT_NEAR(track.MA, c.ma, 1e-6) << c.revs;
         EXPECT_NEAR(track.OrbitNumber, c.orbit, 1e-9) << c.revs;
         EXPECT_NEAR(track.Position.w, 1.1 * kRe, 1e-9);
@@ -126,10 +128,11 @@ TVector4 GeodeticToEci(double latDeg, double lonDeg, double h, double jd) {
 
 TEST(Observer, SubSatellitePointTable) {
     const double jd = 2460352.75;
-    struct Case { double lat, lon, h, expectedLon; };
-    for (const Case c : {Case{0, -10, 400, 350}, Case{51.6, 120, 420, 120},
-                         Case{-89.9, 200, 800, 200}, Case{45, 0, 0, 0},
-                         Case{-33, 359.5, 35786, 359.5}}) {
+    struct Case {
+        double lat, lon, h, expectedLon;
+    };
+    for (const Case c : {Case{0, -10, 400, 350}, Case{51.6, 120, 420, 120}, Case{-89.9, 200, 800, 200},
+                         Case{45, 0, 0, 0}, Case{-33, 359.5, 35786, 359.5}}) {
         TTrackState track;
         track.Position = GeodeticToEci(c.lat, c.lon, c.h, jd - 0.25);
         SubSatellitePoint(track, jd, 0.25);  // the clock offset is removed first
@@ -180,8 +183,7 @@ TEST(Observer, PropagateAndLookWithTheModel) {
     EXPECT_NEAR(track.MA, 0.311 * 256, 0.5);
 
     // A set the model cannot propagate reads as far below the horizon.
-    model.TwoLineRecord(2) = {kIss1,
-                              "2 25544  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989"};
+    model.TwoLineRecord(2) = {kIss1, "2 25544  51.6406 220.6676 0001921 228.7563 273.9440  0.00000000438989"};
     model.ConvertTwoLine(2);
     model.SelectSatellite(2);
     EXPECT_FALSE(PropagateAndLook(model, site, track, JulianDateOfDayCount(dayCount), dayCount));

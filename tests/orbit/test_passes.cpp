@@ -99,8 +99,7 @@ TEST_F(PassTest, SatelliteUpAtTheStart) {
     // Same side of the horizon again: nothing is recomputed.
     const TPassInfo kept = pass;
     ElevationAt(1, during + 60 * kSecond);
-    PredictPass(model, site, track, 1, pass, during + 60 * kSecond, 3,
-                [&](int) { ++hookCalls; });
+    PredictPass(model, site, track, 1, pass, during + 60 * kSecond, 3, [&](int) { ++hookCalls; });
     EXPECT_EQ(hookCalls, 1);
     EXPECT_EQ(pass.AosTime, kept.AosTime);
 }
@@ -178,10 +177,12 @@ TEST_F(PassTest, SearchesEndWhateverTheCursor) {
 }
 
 TEST(PassTexts, RoundedToTheMinuteTable) {
-    struct Case { int h, m, s; const char* text; };
-    for (const Case c : {Case{12, 3, 35, "12:04"}, Case{12, 3, 15, "12:03"},
-                         Case{12, 3, 30, "12:04"}, Case{23, 59, 45, "00:00"},
-                         Case{0, 0, 0, "00:00"}}) {
+    struct Case {
+        int h, m, s;
+        const char* text;
+    };
+    for (const Case c : {Case{12, 3, 35, "12:04"}, Case{12, 3, 15, "12:03"}, Case{12, 3, 30, "12:04"},
+                         Case{23, 59, 45, "00:00"}, Case{0, 0, 0, "00:00"}}) {
         const double t = kStart + (c.h * 3600 + c.m * 60 + c.s) * kSecond;
         EXPECT_EQ(HourMinuteText(t + kPassDisplayOffset), c.text) << c.h << ":" << c.m;
     }

@@ -11,9 +11,11 @@ namespace kelvora {
 namespace {
 
 TEST(SunDegreeHelpers, Norm360Table) {
-    struct Case { double in, out; };
-    for (const Case c : {Case{-30, 330}, Case{-360, 360}, Case{720, 0}, Case{370, 10},
-                         Case{-390, 330}, Case{359.5, 359.5}}) {
+    struct Case {
+        double in, out;
+    };
+    for (const Case c :
+         {Case{-30, 330}, Case{-360, 360}, Case{720, 0}, Case{370, 10}, Case{-390, 330}, Case{359.5, 359.5}}) {
         EXPECT_DOUBLE_EQ(Norm360(c.in), c.out) << c.in;
     }
 }
@@ -25,9 +27,11 @@ TEST(SunDegreeHelpers, ClampsAndSpecialValues) {
     EXPECT_EQ(DegArcSin(-1.0), -90.0);
     EXPECT_EQ(DegArcCos(1.0000001), 0.0);
     EXPECT_EQ(DegArcCos(-2.0), 180.0);
-    struct Case { double y, x, deg; };
-    for (const Case c : {Case{0, 0, 90}, Case{-1, 0, 270}, Case{1, 1, 45}, Case{1, -1, 135},
-                         Case{-1, -1, 225}, Case{-1, 1, 315}}) {
+    struct Case {
+        double y, x, deg;
+    };
+    for (const Case c :
+         {Case{0, 0, 90}, Case{-1, 0, 270}, Case{1, 1, 45}, Case{1, -1, 135}, Case{-1, -1, 225}, Case{-1, 1, 315}}) {
         EXPECT_NEAR(DegArcTan2(c.y, c.x), c.deg, 1e-5) << c.y << "," << c.x;
     }
     EXPECT_NEAR(CentralAngle(0, 0, 0, 90), 90.0, 1e-5);
@@ -86,14 +90,16 @@ TEST(Illumination, ShadowCylinderTable) {
     TSunState sun;  // sub-solar point at 0N 0E, anti-solar point at 0N 180E
     const double r400 = 6378.135 + 400.0;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Case { double lat, lon, r; bool sunlit; };
+    struct Case {
+        double lat, lon, r;
+        bool sunlit;
+    };
     for (const Case c : {Case{0, 180, r400, false}, Case{0, 0, r400, true},
-                         Case{0, 250, r400, false},   // 70 deg from the anti-solar point
-                         Case{0, 251, r400, true},    // 71 deg, outside 70.2
+                         Case{0, 250, r400, false},  // 70 deg from the anti-solar point
+                         Case{0, 251, r400, true},  // 71 deg, outside 70.2
                          Case{-70, 180, r400, false}, Case{0, 180, 42164, false},
                          Case{0, 175, 42164, false},  // geostationary: shadow radius 8.7 deg
-                         Case{0, 160, 42164, true},
-                         Case{0, 180, 6000, false},   // below the surface: night side dark
+                         Case{0, 160, 42164, true}, Case{0, 180, 6000, false},  // below the surface: night side dark
                          Case{0, 80, 6000, true}, Case{0, 180, nan, false}}) {
         const TIllumination ill = ShowIllumination(sun, c.lat, c.lon, c.r);
         EXPECT_EQ(ill.Sunlit, c.sunlit) << c.lat << " " << c.lon << " " << c.r;

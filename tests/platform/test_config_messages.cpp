@@ -7,12 +7,15 @@
 using namespace kelvora;
 
 TEST(ConfigMessages, ExcerptIsShortAndPrintable) {
-    struct Case { QByteArray bytes; QString excerpt; };
+    struct Case {
+        QByteArray bytes;
+        QString excerpt;
+    };
     const Case cases[] = {
         {"12abc", "12abc"},
         {QByteArray(3, '\0'), "\\x00\\x00\\x00"},
         {"a\tb\x7f\x1a", "a\\x09b\\x7F\\x1A"},
-        {"\xe4\xf6\xfc", QString::fromLatin1("\xe4\xf6\xfc")},     // Latin-1 letters stay
+        {"\xe4\xf6\xfc", QString::fromLatin1("\xe4\xf6\xfc")},  // Latin-1 letters stay
         {"\x80\x9f", "\\x80\\x9F"},
         {QByteArray(50, 'x'), QString(40, 'x') + "..."},
         {QByteArray(1 << 20, '\0'), QString("\\x00").repeated(10) + "..."},
@@ -21,7 +24,10 @@ TEST(ConfigMessages, ExcerptIsShortAndPrintable) {
 }
 
 TEST(ConfigMessages, BadTokenIsQuotedAsAnExcerpt) {
-    struct Case { QByteArray file; QString message; };
+    struct Case {
+        QByteArray file;
+        QString message;
+    };
     const Case cases[] = {
         {QByteArray(16, '\0'), "Test.SQF, line 1: \"" + QString("\\x00").repeated(10) + "...\" is not a valid number"},
         {"1\r\n" + QByteArray(1 << 20, '7') + "x\r\n",

@@ -59,9 +59,12 @@ TEST(NamedLock, UnusableFolderIsAnErrorNotAHolder) {
     ASSERT_TRUE(QDir().mkdir(foreign));
     const bool canGiveAway = ::chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0;
 
-    struct Case { QString folder; bool applies; };
-    for (const Case& c : {Case{dir.path() + "/file", true}, Case{dir.path() + "/file/locks", true},
-                          Case{foreign, canGiveAway}}) {
+    struct Case {
+        QString folder;
+        bool applies;
+    };
+    for (const Case& c :
+         {Case{dir.path() + "/file", true}, Case{dir.path() + "/file/locks", true}, Case{foreign, canGiveAway}}) {
         if (!c.applies) continue;
         NamedLock lock("Kelvora", c.folder);
         EXPECT_FALSE(lock.TryAcquire()) << c.folder.toStdString();

@@ -38,7 +38,10 @@ TEST_F(FullDisk, FailedWriteKeepsTheOldFileWholeAndSaysWhy) {
     const QByteArray old = CrLfLines({"120", "80", "0", "0"});
     ASSERT_TRUE(WriteFileSafely(path, old));
     // A disk without any room, and one with room for a part of the new file only.
-    struct Case { qint64 leave; int newSize; };
+    struct Case {
+        qint64 leave;
+        int newSize;
+    };
     for (const Case c : {Case{0, 100}, Case{8192, 32768}}) {
         disk.Free();
         ASSERT_TRUE(disk.Fill(c.leave));
@@ -62,7 +65,10 @@ TEST(SafeFile, ReplacedFileKeepsItsPermissions) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/SatPosIss.SQF";
     const bool root = ::geteuid() == 0;
-    struct Case { mode_t mode; bool written; };
+    struct Case {
+        mode_t mode;
+        bool written;
+    };
     // A read-only file is refused unless the process may write it anyway (root).
     for (const Case c : {Case{0640, true}, Case{0604, true}, Case{0444, root}}) {
         QFile::remove(path);
@@ -115,8 +121,8 @@ TEST(SafeFile, FilesWrittenTogetherAreAllNewOrAllAsTheyWere) {
             }
         }
         QString error;
-        EXPECT_EQ(WriteFilesTogether({{dir.path() + "/" + names[0], "new 1\r\n"}, {dir.path() + "/" + names[1], "new 2\r\n"}},
-                                     &error),
+        EXPECT_EQ(WriteFilesTogether(
+                      {{dir.path() + "/" + names[0], "new 1\r\n"}, {dir.path() + "/" + names[1], "new 2\r\n"}}, &error),
                   c.written)
             << c.what;
         for (int i = 0; i < 2; ++i) {

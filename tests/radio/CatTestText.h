@@ -10,39 +10,39 @@
 namespace kelvora::testing {
 
 inline std::string ScriptText(const TCatScript& script, bool ascii = false) {
-  std::string text;
-  for (const TCatStep& step : script) {
-    if (!text.empty()) text += " | ";
-    switch (step.Kind) {
-      case TCatStepKind::Write:
-        text += ascii ? step.Bytes : HexBytes(step.Bytes);
-        break;
-      case TCatStepKind::Pause:
-        text += "P";
-        break;
-      case TCatStepKind::ClearInput:
-        text += "C";
-        break;
-      case TCatStepKind::Await:
-        text += 'A';
-        text += std::to_string(step.MinBytes);
-        text += '/';
-        text += std::to_string(step.Pauses);
-        break;
-      case TCatStepKind::ReadAll:
-        text += "R";
-        break;
+    std::string text;
+    for (const TCatStep& step : script) {
+        if (!text.empty()) text += " | ";
+        switch (step.Kind) {
+            case TCatStepKind::Write:
+                text += ascii ? step.Bytes : HexBytes(step.Bytes);
+                break;
+            case TCatStepKind::Pause:
+                text += "P";
+                break;
+            case TCatStepKind::ClearInput:
+                text += "C";
+                break;
+            case TCatStepKind::Await:
+                text += 'A';
+                text += std::to_string(step.MinBytes);
+                text += '/';
+                text += std::to_string(step.Pauses);
+                break;
+            case TCatStepKind::ReadAll:
+                text += "R";
+                break;
+        }
     }
-  }
-  return text;
+    return text;
 }
 
 // "FE FE 60" -> the three bytes.
 inline std::string Bytes(const std::string& hex) {
-  std::istringstream in(hex);
-  std::string bytes;
-  for (std::string pair; in >> pair;) bytes += static_cast<char>(std::stoi(pair, nullptr, 16));
-  return bytes;
+    std::istringstream in(hex);
+    std::string bytes;
+    for (std::string pair; in >> pair;) bytes += static_cast<char>(std::stoi(pair, nullptr, 16));
+    return bytes;
 }
 
 }  // namespace kelvora::testing

@@ -13,7 +13,7 @@ namespace kelvora {
 namespace {
 
 constexpr double kSecond = 1.0 / 86400.0;
-constexpr double kCrossing = 16845.5;               // day count at the meridian
+constexpr double kCrossing = 16845.5;  // day count at the meridian
 constexpr double kAos = kCrossing - 247 * kSecond;  // between two 60 s samples
 
 enum class TSide { North, South };
@@ -88,8 +88,9 @@ TEST(PassRotation, NoSubPointAtAosDecidesNothing) {
                        [](double) { return std::optional<TSubPoint>(); });
     EXPECT_FALSE(PassFlipOf(state, 5));
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    DecidePassRotation(settings, state, 5, 15.5, {kAos, 300, 60}, {50, 10},
-                       [=](double) { return std::optional<TSubPoint>(TSubPoint{60, nan}); });
+    DecidePassRotation(settings, state, 5, 15.5, {kAos, 300, 60}, {50, 10}, [=](double) {
+        return std::optional<TSubPoint>(TSubPoint{60, nan});
+    });
     EXPECT_FALSE(PassFlipOf(state, 5));
 }
 
@@ -115,11 +116,10 @@ TEST(PassRotation, AGroundTrackThatNeverMovesAwayEnds) {
     settings.FlipOption = '+';
     TRotorState state;
     int calls = 0;
-    DecidePassRotation(settings, state, 5, 15.5, {kAos, 300, 60}, {50, 10},
-                       [&](double) -> std::optional<TSubPoint> {
-                           ++calls;
-                           return TSubPoint{70, 100};
-                       });
+    DecidePassRotation(settings, state, 5, 15.5, {kAos, 300, 60}, {50, 10}, [&](double) -> std::optional<TSubPoint> {
+        ++calls;
+        return TSubPoint{70, 100};
+    });
     EXPECT_LT(calls, 10000);
     EXPECT_TRUE(PassFlipOf(state, 5));
 }

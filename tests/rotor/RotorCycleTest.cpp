@@ -102,11 +102,11 @@ TEST_P(RotorIntervalBeforeAos, FollowsOnlyWhenTheRiseIsNear) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RotorIntervalBeforeAos,
-                         ::testing::Values(TBeforeAosCase{-3, 10, true},   // first move before AOS
+                         ::testing::Values(TBeforeAosCase{-3, 10, true},  // first move before AOS
                                            TBeforeAosCase{-3, 20, false},  // rise too far away
                                            TBeforeAosCase{-6, 10, false},  // below MinElevation
-                                           TBeforeAosCase{12, 20, true},   // up: AOS is not asked
-                                           TBeforeAosCase{-3, -1, true})); // NextAos already past
+                                           TBeforeAosCase{12, 20, true},  // up: AOS is not asked
+                                           TBeforeAosCase{-3, -1, true}));  // NextAos already past
 
 // Two threshold cycles: the first move at (az0, el0), then the satellite at (az1, el1).
 struct TThresholdCase {
@@ -141,20 +141,19 @@ TEST_P(RotorThreshold, SecondCycleFollowsTheThresholdRule) {
 // 10 at elevation 60, 286.4934 near the zenith (cos 89 deg = 0.0174524).
 INSTANTIATE_TEST_SUITE_P(
     Cases, RotorThreshold,
-    ::testing::Values(
-        TThresholdCase{"k", 358, 30, 2, 30, true, 4.5, 30},        // crossed north: +1, 2 + 2.5
-        TThresholdCase{"k", 2, 30, 358, 30, true, 355.5, 30},      // crossed north the other way
-        TThresholdCase{"k", 100, 30, 104, 30, false, 0, 0},        // within the threshold
-        TThresholdCase{"k", 100, 30, 106, 30, true, 108.5, 30},    // half a step ahead
-        TThresholdCase{"k", 100, 30, 94, 30, true, 91.5, 30},      // moving west
-        TThresholdCase{"k", 100, 20, 100, 26, true, 100, 28.5},    // elevation rising
-        TThresholdCase{"k", 100, 20, 100, 14, true, 100, 11.5},    // elevation falling
-        TThresholdCase{"k", 100, 20, 107, 27, true, 109.5, 29.5},  // both axes at once
-        TThresholdCase{"el", 100, 60, 109, 60, false, 0, 0},       // threshold 10 at el 60
-        TThresholdCase{"el", 100, 60, 111, 60, true, 116, 60},
-        TThresholdCase{"el", 10, 89.5, 200, 89.5, false, 0, 0},    // capped at 89: no pole
-        TThresholdCase{"el", 10, 90, 300, 90, true, 300 - 286.4934425 / 2, 90},
-        TThresholdCase{"el", 10, -89.5, 300, -89.5, true, 300 - 286.4934425 / 2, 0}));
+    ::testing::Values(TThresholdCase{"k", 358, 30, 2, 30, true, 4.5, 30},  // crossed north: +1, 2 + 2.5
+                      TThresholdCase{"k", 2, 30, 358, 30, true, 355.5, 30},  // crossed north the other way
+                      TThresholdCase{"k", 100, 30, 104, 30, false, 0, 0},  // within the threshold
+                      TThresholdCase{"k", 100, 30, 106, 30, true, 108.5, 30},  // half a step ahead
+                      TThresholdCase{"k", 100, 30, 94, 30, true, 91.5, 30},  // moving west
+                      TThresholdCase{"k", 100, 20, 100, 26, true, 100, 28.5},  // elevation rising
+                      TThresholdCase{"k", 100, 20, 100, 14, true, 100, 11.5},  // elevation falling
+                      TThresholdCase{"k", 100, 20, 107, 27, true, 109.5, 29.5},  // both axes at once
+                      TThresholdCase{"el", 100, 60, 109, 60, false, 0, 0},  // threshold 10 at el 60
+                      TThresholdCase{"el", 100, 60, 111, 60, true, 116, 60},
+                      TThresholdCase{"el", 10, 89.5, 200, 89.5, false, 0, 0},  // capped at 89: no pole
+                      TThresholdCase{"el", 10, 90, 300, 90, true, 300 - 286.4934425 / 2, 90},
+                      TThresholdCase{"el", 10, -89.5, 300, -89.5, true, 300 - 286.4934425 / 2, 0}));
 
 TEST(RotorThreshold, NothingBelowMinElevationOrAfterLos) {
     TRotorSettings settings = ThresholdSettings(5, "k");
@@ -222,8 +221,8 @@ TEST_P(RotorPark, ParksOnceWhenTheSatelliteHasSet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RotorPark,
-                         ::testing::Values(TParkCase{'w', '+'}, TParkCase{'w', '-'},
-                                           TParkCase{'i', '+'}, TParkCase{'i', '-'}));
+                         ::testing::Values(TParkCase{'w', '+'}, TParkCase{'w', '-'}, TParkCase{'i', '+'},
+                                           TParkCase{'i', '-'}));
 
 TEST(RotorPark, NextPassInThresholdModeStartsWithTheWholePosition) {
     TRotorSettings settings = ThresholdSettings(5, "k");
@@ -266,9 +265,7 @@ TEST(RotorCycle, UnusableLookAnglesSendNothingAndChangeNothing) {
         TFixedLook bad{{nan, -30}, {}};
         EXPECT_FALSE(RotorCycle(settings, state, Inputs(kDay0, bad.Fn()))) << mode;
         EXPECT_FALSE(state.Parked) << mode;
-        TRotorCycleInputs missing = Inputs(kDay0 + 20 * kSecond, [](double) {
-            return std::optional<TRotorLook>();
-        });
+        TRotorCycleInputs missing = Inputs(kDay0 + 20 * kSecond, [](double) { return std::optional<TRotorLook>(); });
         EXPECT_FALSE(RotorCycle(settings, state, missing)) << mode;
     }
 }

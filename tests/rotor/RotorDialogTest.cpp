@@ -38,24 +38,19 @@ TEST_P(AzimuthEntry, EnablesExecuteAndLimitsToTheRange) {
     EXPECT_EQ(check.LimitedText, c.limited) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ElevationEntry,
-                         ::testing::Values(TEntryCase{'-', '-', "45", true, false, ""},
-                                           TEntryCase{'-', '-', "90", true, false, ""},
-                                           TEntryCase{'-', '-', "95", false, true, ""},
-                                           TEntryCase{'+', '-', "95", true, false, ""},
-                                           TEntryCase{'+', '-', "181", false, true, ""},
-                                           TEntryCase{'-', '-', "-1", false, true, ""},
-                                           TEntryCase{'-', '-', "abc", false, true, ""},
-                                           TEntryCase{'-', '-', "", false, false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ElevationEntry,
+    ::testing::Values(TEntryCase{'-', '-', "45", true, false, ""}, TEntryCase{'-', '-', "90", true, false, ""},
+                      TEntryCase{'-', '-', "95", false, true, ""}, TEntryCase{'+', '-', "95", true, false, ""},
+                      TEntryCase{'+', '-', "181", false, true, ""}, TEntryCase{'-', '-', "-1", false, true, ""},
+                      TEntryCase{'-', '-', "abc", false, true, ""}, TEntryCase{'-', '-', "", false, false, ""}));
 
-INSTANTIATE_TEST_SUITE_P(Cases, AzimuthEntry,
-                         ::testing::Values(TEntryCase{'-', '-', "360", true, false, ""},
-                                           TEntryCase{'-', '-', "400", true, true, "360"},
-                                           TEntryCase{'-', '+', "400", true, false, ""},
-                                           TEntryCase{'-', '+', "500", true, true, "450"},
-                                           TEntryCase{'-', '-', "-3", false, true, ""},
-                                           TEntryCase{'-', '-', "x", false, true, ""},
-                                           TEntryCase{'-', '-', "", false, false, ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AzimuthEntry,
+    ::testing::Values(TEntryCase{'-', '-', "360", true, false, ""}, TEntryCase{'-', '-', "400", true, true, "360"},
+                      TEntryCase{'-', '+', "400", true, false, ""}, TEntryCase{'-', '+', "500", true, true, "450"},
+                      TEntryCase{'-', '-', "-3", false, true, ""}, TEntryCase{'-', '-', "x", false, true, ""},
+                      TEntryCase{'-', '-', "", false, false, ""}));
 
 // A flipped pass in progress on slot 1: manual moves must not be flipped.
 struct RotorDialog : ::testing::Test {

@@ -37,20 +37,19 @@ TEST_P(WiRotOpt, ReadsFourLines) {
     EXPECT_EQ(settings.AzimuthStepRule, c.rule);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WiRotOpt,
-    ::testing::Values(TWiRotOptCase{"w\r\n10\r\n5\r\nk\r\n", true, 'w', 10, 5, "k"},
-                      TWiRotOptCase{"i\n12.5\n2.5\nel\n", true, 'i', 12.5, 2.5, "el"},
-                      TWiRotOptCase{"w\r\n 10 seconds\r\n5\r\nk", true, 'w', 10, 5, "k"},
-                      // a number skips empty lines, so the rule moves up
-                      TWiRotOptCase{"w\r\n\r\n10\r\n5\r\nk\r\n", true, 'w', 10, 5, "k"},
-                      TWiRotOptCase{"w\r\n", true, 'w', 0, 0, ""},     // past the end: 0 and empty
-                      TWiRotOptCase{"", true, 26, 0, 0, ""},
-                      TWiRotOptCase{"\r\n10\r\n5\r\nk\r\n", true, '\r', 10, 5, "k"},
-                      TWiRotOptCase{"w\r\nten\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
-                      TWiRotOptCase{"w\r\n2,5\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
-                      TWiRotOptCase{"w\r\nnan\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
-                      TWiRotOptCase{"w\r\n1e999\r\n5\r\nk\r\n", false, 0, 0, 0, ""}));
+INSTANTIATE_TEST_SUITE_P(Cases, WiRotOpt,
+                         ::testing::Values(TWiRotOptCase{"w\r\n10\r\n5\r\nk\r\n", true, 'w', 10, 5, "k"},
+                                           TWiRotOptCase{"i\n12.5\n2.5\nel\n", true, 'i', 12.5, 2.5, "el"},
+                                           TWiRotOptCase{"w\r\n 10 seconds\r\n5\r\nk", true, 'w', 10, 5, "k"},
+                                           // a number skips empty lines, so the rule moves up
+                                           TWiRotOptCase{"w\r\n\r\n10\r\n5\r\nk\r\n", true, 'w', 10, 5, "k"},
+                                           TWiRotOptCase{"w\r\n", true, 'w', 0, 0, ""},  // past the end: 0 and empty
+                                           TWiRotOptCase{"", true, 26, 0, 0, ""},
+                                           TWiRotOptCase{"\r\n10\r\n5\r\nk\r\n", true, '\r', 10, 5, "k"},
+                                           TWiRotOptCase{"w\r\nten\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
+                                           TWiRotOptCase{"w\r\n2,5\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
+                                           TWiRotOptCase{"w\r\nnan\r\n5\r\nk\r\n", false, 0, 0, 0, ""},
+                                           TWiRotOptCase{"w\r\n1e999\r\n5\r\nk\r\n", false, 0, 0, 0, ""}));
 
 struct TFlipCase {
     std::string bytes;
@@ -75,10 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, FlipFile,
                          ::testing::Values(TFlipCase{"+\r\n+\r\n", 'N', true, false},
                                            TFlipCase{"-\r\n+\r\n", 'N', false, true},
                                            TFlipCase{"-\n+\n", 'S', false, false},
-                                           TFlipCase{"+\r\n-\r\n", 'S', true, false},
-                                           TFlipCase{"+", 'N', true, false},
-                                           TFlipCase{"\r\n+\r\n", 'N', false, true},
-                                           TFlipCase{"", 'N', false, false}));
+                                           TFlipCase{"+\r\n-\r\n", 'S', true, false}, TFlipCase{"+", 'N', true, false},
+                                           TFlipCase{"\r\n+\r\n", 'N', false, true}, TFlipCase{"", 'N', false, false}));
 
 TEST(ParkFiles, ReadTheSwitchAndThePosition) {
     TRotorSettings settings;
@@ -125,15 +122,16 @@ TEST(ParkFiles, WrittenAsTheyAreRead) {
 
 TEST(StandPos, ReadsNamedDirectionsAndSkipsCommentsAndBrokenLines) {
     TRotorSettings settings;
-    ReadStandPosFile("; name,azimuth\r\n"
-                     "North,0\r\n"
-                     "Repeater Hill,273.5 deg\n"
-                     "\r\n"
-                     "no comma here\r\n"
-                     "Bad,east\r\n"
-                     "Empty,\r\n"
-                     ",45",
-                     settings);
+    ReadStandPosFile(
+        "; name,azimuth\r\n"
+        "North,0\r\n"
+        "Repeater Hill,273.5 deg\n"
+        "\r\n"
+        "no comma here\r\n"
+        "Bad,east\r\n"
+        "Empty,\r\n"
+        ",45",
+        settings);
     ASSERT_EQ(settings.StandardDirections.size(), 3u);
     EXPECT_EQ(settings.StandardDirections[0].Name, "North");
     EXPECT_DOUBLE_EQ(settings.StandardDirections[0].Azimuth, 0);
@@ -161,8 +159,8 @@ TEST(StandPos, KeepsAtMostFiftyEntries) {
 }
 
 TEST(RotorFiles, GarbageNeverCrashes) {
-    const std::string garbage[] = {"\0\0\0"s, "\xff\xfe\r\r\r\n\n,,,,"s, ",\n;\n,\n"s,
-                                   std::string(5000, '9'), "-\r\n-\r\n-\r\n-"s, "+\n+\n+\n+\n+\n"s};
+    const std::string garbage[] = {"\0\0\0"s,           "\xff\xfe\r\r\r\n\n,,,,"s, ",\n;\n,\n"s, std::string(5000, '9'),
+                                   "-\r\n-\r\n-\r\n-"s, "+\n+\n+\n+\n+\n"s};
     for (const std::string& bytes : garbage) {
         TRotorSettings settings;
         ReadWiRotOpt(bytes, settings);

@@ -9,7 +9,7 @@
 namespace kelvora::rotortest {
 
 inline constexpr double kSecond = 1.0 / 86400.0;  // in days
-inline constexpr double kDay0 = 16845.25;         // some day count, 06:00
+inline constexpr double kDay0 = 16845.25;  // some day count, 06:00
 
 // Returns the same look angles for every instant and remembers the instants asked for.
 struct TFixedLook {

@@ -74,8 +74,8 @@ TEST(RotorTransform, NonFiniteTargetIsNeverSent) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     TRotorSettings settings;
-    for (const auto& [az, el] : {std::pair{nan, 10.0}, std::pair{10.0, nan}, std::pair{inf, 10.0},
-                                 std::pair{10.0, -inf}}) {
+    for (const auto& [az, el] :
+         {std::pair{nan, 10.0}, std::pair{10.0, nan}, std::pair{inf, 10.0}, std::pair{10.0, -inf}}) {
         TRotorState state;
         state.TargetAzimuth = az;
         state.TargetElevation = el;

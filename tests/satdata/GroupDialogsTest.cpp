@@ -98,7 +98,7 @@ TEST_F(GroupDialogsTest, NewGroupFromTheDialog) {
     Click(&satFiles, "cmdAdd");
     ASSERT_TRUE(addGroup.isVisible());
     auto* name = addGroup.findChild<QLineEdit*>("edNewGroup");
-    Click(&addGroup, "cmdOK");   // empty: refused, still open
+    Click(&addGroup, "cmdOK");  // empty: refused, still open
     EXPECT_TRUE(addGroup.isVisible());
     EXPECT_EQ(prompt.Messages, QStringList{"Please enter a name for the new group."});
     QTest::keyClicks(name, "Echo");

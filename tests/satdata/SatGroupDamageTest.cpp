@@ -16,7 +16,7 @@ using grouptest::KitFolder;
 struct DamageCase {
     const char* file;
     QByteArray content;
-    int line;              // 0: read without error
+    int line;  // 0: read without error
 };
 
 TEST(GroupDamageTest, UnusableNamesAndPathsAreRefusedWithTheirLine) {
@@ -26,8 +26,8 @@ TEST(GroupDamageTest, UnusableNamesAndPathsAreRefusedWithTheirLine) {
         {"ISSFiles8d.SQF", CrLf({"Standard", "sub\\dir"}), 2},
         {"ISSFiles8d.SQF", CrLf({"Standard", "", "."}), 3},
         {"ISSFiles8d.SQF", QByteArray("Standard\r\nnul\0name\r\n", 20), 2},
-        {"ISSFiles8d.SQF", CrLf({"Standard", "; ../not/read"}), 0},   // after the end of the list
-        {"ISSFiles8d.SQF", CrLf({"Standard", "", "Alpha"}), 0},       // an empty line keeps its place
+        {"ISSFiles8d.SQF", CrLf({"Standard", "; ../not/read"}), 0},  // after the end of the list
+        {"ISSFiles8d.SQF", CrLf({"Standard", "", "Alpha"}), 0},  // an empty line keeps its place
         {"ISSSources.SQF", CrLf({"Kepler\\nasa.all", "/keps/\x01.txt"}), 2},
         {"ISSSources.SQF", QByteArray("Kepler\\nasa\0.all\r\n", 18), 1},
         {"ISSSources.SQF", CrLf({"Kepler\\nasa.all", "", "/home/op/keps/amsat.txt"}), 0},

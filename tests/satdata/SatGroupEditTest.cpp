@@ -16,7 +16,10 @@ class GroupEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
         grouptest::WriteFiveGroups(kit);
-        groups.Hooks.LoadSourceAndFilter = [this] { ++loads; return 2; };
+        groups.Hooks.LoadSourceAndFilter = [this] {
+            ++loads;
+            return 2;
+        };
         groups.ReadGroupList();
         groups.ReadGroupSources();
         groups.RememberCurrent();
@@ -65,7 +68,8 @@ TEST_F(GroupEditTest, UnusableNamesAreRefusedAndNothingIsWritten) {
         {"..", "The name .. cannot be used as a group name!"},
         {";hidden", "The name ;hidden cannot be used as a group name!"},
         {"two\nlines", "The name two\nlines cannot be used as a group name!"},
-        {QString::fromUtf8("Gruppe \u20ac"), QString::fromUtf8("The name Gruppe \u20ac cannot be used as a group name!")},
+        {QString::fromUtf8("Gruppe \u20ac"),
+         QString::fromUtf8("The name Gruppe \u20ac cannot be used as a group name!")},
     };
     const QByteArray list = kit.Read("ISSFiles8d.SQF");
     const QByteArray sources = kit.Read("ISSSources.SQF");
@@ -112,7 +116,7 @@ TEST_F(GroupEditTest, DeleteRefusedOrDeclinedChangesNothing) {
     } cases[] = {
         {0, {}, {"This group must not be deleted!"}},
         {2, {Answer::No}, {}},
-        {2, {}, {}},   // unattended: the safe answer
+        {2, {}, {}},  // unattended: the safe answer
     };
     const QByteArray list = kit.Read("ISSFiles8d.SQF");
     for (auto& c : cases) {
@@ -133,7 +137,7 @@ TEST_F(GroupEditTest, DeletingTheLoadedGroupLoadsTheFirstOne) {
     EXPECT_EQ(groups.CurrentGroup(), "Standard");
     EXPECT_EQ(groups.ListPosition(), 0);
     EXPECT_EQ(groups.CurrentSource(), kit.Path("Kepler/nasa.all"));
-    EXPECT_EQ(loads, 2);   // the first group's selection was loaded
+    EXPECT_EQ(loads, 2);  // the first group's selection was loaded
     // Cancel in the group dialog now cannot bring the deleted group back.
     groups.RestoreRemembered();
     EXPECT_EQ(groups.CurrentGroup(), "Standard");

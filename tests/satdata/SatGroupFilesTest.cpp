@@ -15,8 +15,8 @@ using grouptest::KitFolder;
 struct GroupListCase {
     const char* what;
     QByteArray file;
-    QStringList names;           // ReadGroupNames
-    QStringList skippingNames;   // ReadGroupNamesSkippingComments
+    QStringList names;  // ReadGroupNames
+    QStringList skippingNames;  // ReadGroupNamesSkippingComments
 };
 
 TEST(GroupListTest, ReadingRulesAndLimits) {
@@ -65,7 +65,7 @@ TEST(SourceListTest, StoredSourcesResolve) {
         {"Kepler/amsat.txt", "/data/Kelvora/Kepler/amsat.txt"},
         {"KeplerFile.txt", "/data/Kelvora/KeplerFile.txt"},
         {"/home/op/keps/nasa.all", "/home/op/keps/nasa.all"},
-        {"kepler\\nasa.all", "kepler/nasa.all"},   // the rule is case-sensitive
+        {"kepler\\nasa.all", "kepler/nasa.all"},  // the rule is case-sensitive
         {"", ""},
     };
     for (const auto& [stored, resolved] : cases) EXPECT_EQ(ResolveSourcePath(folder, stored), resolved) << stored;
@@ -109,9 +109,9 @@ TEST(GroupFileTest, PairsReadBackAsWritten) {
     const std::vector<TGroupEntry> entries = ReadGroupFile(kit.Path("G.ISS"));
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_TRUE(entries[0].MapMarker);
-    EXPECT_EQ(entries[1].Name, "");          // kept: the sort dialog shows every pair
-    EXPECT_FALSE(entries[2].MapMarker);       // anything but "+" is off
-    EXPECT_EQ(entries[3].Name, "FO-29");      // a missing marker line reads as off
+    EXPECT_EQ(entries[1].Name, "");  // kept: the sort dialog shows every pair
+    EXPECT_FALSE(entries[2].MapMarker);  // anything but "+" is off
+    EXPECT_EQ(entries[3].Name, "FO-29");  // a missing marker line reads as off
     EXPECT_FALSE(entries[3].MapMarker);
     EXPECT_EQ(GroupFileBytes(entries), QByteArray("ISS\r\n+\r\n\r\n+\r\nAO-7\r\n-\r\nFO-29\r\n-\r\n"));
 }

@@ -25,7 +25,10 @@ protected:
         groups.Hooks.ShowSourceInFileList = [this](const QString& folder, const QString& name, bool showPath) {
             shownFiles << folder + name + (showPath ? " +path" : "");
         };
-        groups.Hooks.LoadSourceAndFilter = [this] { ++loads; return selectedAfterLoad; };
+        groups.Hooks.LoadSourceAndFilter = [this] {
+            ++loads;
+            return selectedAfterLoad;
+        };
         groups.Hooks.ActivateFirstLetter = [this] { ++activations; };
         groups.Hooks.SetApplicationTitle = [this](const QString& t) { title = t; };
         groups.ReadGroupList();
@@ -93,7 +96,8 @@ TEST_F(GroupSwitchTest, ChosenFileThatDoesNotExistIsReported) {
     prompt.FileAnswer = kit.Path("Kepler/gone.txt");
     EXPECT_EQ(groups.SwitchGroup(2, TSwitchVariant::GroupDialog, prompt), TSwitchResult::SourceNotReady);
     ASSERT_EQ(prompt.Messages.size(), 2);
-    EXPECT_EQ(prompt.Messages[1], "The file was not found,\nplease, check the filename\nand call the menu File|Open.\n");
+    EXPECT_EQ(prompt.Messages[1],
+              "The file was not found,\nplease, check the filename\nand call the menu File|Open.\n");
     EXPECT_EQ(groups.CurrentGroup(), "Standard");
 }
 
@@ -126,7 +130,7 @@ TEST_F(GroupSwitchTest, SourceWithoutTheGroupsSatellites) {
         prompt.Messages.clear();
         EXPECT_EQ(groups.SwitchGroup(1, variant, prompt), TSwitchResult::NoSatellites);
         EXPECT_EQ(prompt.Messages, QStringList{message});
-        EXPECT_EQ(groups.CurrentGroup(), "Alpha");   // current all the same, its file loaded
+        EXPECT_EQ(groups.CurrentGroup(), "Alpha");  // current all the same, its file loaded
         EXPECT_EQ(activations, 0);
     }
 }

@@ -43,8 +43,7 @@ TEST(GroupSelectionFile, ReadsPairsSkippingEmptyNamesAndKeepsTwelve) {
         {"missing last marker line is off", "ISS\r\n+\r\nAO-7", "ISS+|AO-7-"},
         {"LF line ends", "ISS\n+\nAO-7\n+\n", "ISS+|AO-7+"},
         {"names keep inner blanks", "ISS (ZARYA)\r\n+\r\n", "ISS (ZARYA)+"},
-        {"thirteen pairs keep the first twelve", thirteen,
-         "S0+|S1+|S2+|S3+|S4+|S5+|S6+|S7+|S8+|S9+|S10+|S11+"},
+        {"thirteen pairs keep the first twelve", thirteen, "S0+|S1+|S2+|S3+|S4+|S5+|S6+|S7+|S8+|S9+|S10+|S11+"},
     };
     SelectionDataFolder folder;
     for (const Case& c : cases) {

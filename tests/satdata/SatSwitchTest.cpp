@@ -26,10 +26,10 @@ TEST(SwitchActiveSatellite, ResetsInOrderAndActivatesTheLetter) {
     ASSERT_TRUE(SwitchActiveSatellite(selection, "Standard", rec.Hooks));
     EXPECT_EQ(selection.ActiveSet, 2);
     EXPECT_EQ(selection.ActiveLetter, 1);
-    EXPECT_EQ(rec.Take(), QStringList({"BlankFrequencyDisplays", "ClearMapRedrawCounter", "ClearWarmUp",
-                                       "Caption( KelvoraISS V. 12.10)", "Panel0( Group :Standard)",
-                                       "SatName( B: ISS)", "PreviewStep(2, 02)", "ActiveSatelliteChosen",
-                                       "EnableLetters(3)", "RestartMainTimer"}));
+    EXPECT_EQ(rec.Take(),
+              QStringList({"BlankFrequencyDisplays", "ClearMapRedrawCounter", "ClearWarmUp",
+                           "Caption( KelvoraISS V. 12.10)", "Panel0( Group :Standard)", "SatName( B: ISS)",
+                           "PreviewStep(2, 02)", "ActiveSatelliteChosen", "EnableLetters(3)", "RestartMainTimer"}));
 }
 
 TEST(SwitchActiveSatellite, PreviewStepByMeanMotion) {
@@ -37,8 +37,10 @@ TEST(SwitchActiveSatellite, PreviewStepByMeanMotion) {
         double meanMotion;
         const char* step;
     };
-    const Case cases[] = {{6.399999, "PreviewStep(15, 15)"}, {6.4, "PreviewStep(2, 02)"},
-                          {1.0027, "PreviewStep(15, 15)"}, {15.5, "PreviewStep(2, 02)"}};
+    const Case cases[] = {{6.399999, "PreviewStep(15, 15)"},
+                          {6.4, "PreviewStep(2, 02)"},
+                          {1.0027, "PreviewStep(15, 15)"},
+                          {15.5, "PreviewStep(2, 02)"}};
     for (const Case& c : cases) {
         TSatSelection selection = ThreeResolved();
         TRecordingHooks rec;
@@ -74,9 +76,9 @@ TEST(ActivateRow, ActivatesTheRowsSetWithoutChangingTheLetter) {
     ASSERT_TRUE(ActivateRow(selection, 2, rec.Hooks));
     EXPECT_EQ(selection.ActiveSet, 9);
     EXPECT_EQ(selection.ActiveLetter, 0);
-    EXPECT_EQ(rec.Take(), QStringList({"BlankFrequencyDisplays", "ClearMapRedrawCounter",
-                                       "Caption( KelvoraISS V. 12.10)", "SatName( C: SO-50)",
-                                       "ActiveSatelliteChosen"}));
+    EXPECT_EQ(rec.Take(),
+              QStringList({"BlankFrequencyDisplays", "ClearMapRedrawCounter", "Caption( KelvoraISS V. 12.10)",
+                           "SatName( C: SO-50)", "ActiveSatelliteChosen"}));
 
     selection.OpenedFromMenu = true;
     ASSERT_TRUE(ActivateRow(selection, 0, rec.Hooks));

@@ -56,7 +56,8 @@ protected:
     }
     void ClickRow(int row) { ClickItem(Selected(), Selected()->item(row)); }
     void Click(const char* button) { QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton); }
-    template <typename W> W* Find(const char* name) const {
+    template <typename W>
+    W* Find(const char* name) const {
         W* widget = window_->findChild<W*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -118,7 +119,10 @@ TEST_F(SatWahlTest, OkRewritesTheGroupFileAndSwitches) {
 // standing where their file should be: the operator is told, the window stays
 // open and tracking does not restart.
 TEST_F(SatWahlTest, OkThatCannotWriteReportsAndStaysOpen) {
-    struct Case { const char* blocked; const char* message; };
+    struct Case {
+        const char* blocked;
+        const char* message;
+    };
     const Case cases[] = {{"ISSSources.SQF", "ISSSources.SQF could not be written:\n"},
                           {"Test.ISS", "Test.ISS could not be written:\n"}};
     for (const Case& c : cases) {

@@ -50,7 +50,10 @@ struct TRecordingHooks {
         Hooks.BlankFrequencyDisplays = note("BlankFrequencyDisplays");
         Hooks.SetPreviewStep = [this](int m, const QString& t) { Log << QString("PreviewStep(%1,%2)").arg(m).arg(t); };
         Hooks.LetterColoursForced = [this] { return Forced; };
-        Hooks.ForceLetterColours = [this] { Forced = true; Log << "ForceLetterColours"; };
+        Hooks.ForceLetterColours = [this] {
+            Forced = true;
+            Log << "ForceLetterColours";
+        };
         Hooks.ClearMapRedrawCounter = note("ClearMapRedrawCounter");
         Hooks.ClearWarmUp = note("ClearWarmUp");
         Hooks.RestartMainTimer = note("RestartMainTimer");

@@ -29,7 +29,7 @@ TEST(EntriesInNewOrderTest, EachNameKeepsItsMarker) {
     const std::vector<TGroupEntry> sorted = EntriesInNewOrder(old, {"FO-29", "AO-7", "ISS", "NEW"});
     ASSERT_EQ(sorted.size(), 4u);
     EXPECT_TRUE(sorted[0].MapMarker);
-    EXPECT_TRUE(sorted[1].MapMarker);    // the last old "AO-7" decides
+    EXPECT_TRUE(sorted[1].MapMarker);  // the last old "AO-7" decides
     EXPECT_TRUE(sorted[2].MapMarker);
     EXPECT_FALSE(sorted[3].MapMarker);
 }
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(SortDialogTest, ShowsTheHighlightedGroupInBothOrders) {
     sort.show();
-    EXPECT_EQ(Texts(List("lstSatFiles")), QStringList({"Standard", "Alpha", "Bravo"}));   // ";" skipped
+    EXPECT_EQ(Texts(List("lstSatFiles")), QStringList({"Standard", "Alpha", "Bravo"}));  // ";" skipped
     EXPECT_EQ(List("lstSatFiles")->currentRow(), 1);
     EXPECT_EQ(Texts(List("lstOld")), QStringList({"ISS", "SO-50", "AO-91", "PO-101"}));
     EXPECT_EQ(Texts(List("lstNew")), Texts(List("lstOld")));
@@ -161,7 +161,7 @@ TEST(NamingDialogTest, ClickChangesMemoryAndOnlyStoreWrites) {
     options.UseNorvaNames = '-';
     options.KeepSourceNames = '+';
     options.NameLookupKey = 'X';
-    options.ForceValidLookupKey();   // what the readers do with an unknown key
+    options.ForceValidLookupKey();  // what the readers do with an unknown key
     const QByteArray stored = kit.Read("SatNameOpt.SQF");
     TSatelliteName dialog(options, kit.Folder(), prompt);
     dialog.show();

@@ -16,10 +16,10 @@ class ScriptedPrompt : public IOperatorPrompt {
 public:
     QStringList Messages;
     QStringList Questions;
-    std::deque<Answer> Answers;       // taken in order; the default when empty
-    QString FileAnswer;               // what the file dialog returns (empty: cancelled)
-    QStringList FileDialogFolders;    // the folder each file dialog opened in
-    bool StationAnswered = false;     // the first-run station dialog: false keeps the defaults
+    std::deque<Answer> Answers;  // taken in order; the default when empty
+    QString FileAnswer;  // what the file dialog returns (empty: cancelled)
+    QStringList FileDialogFolders;  // the folder each file dialog opened in
+    bool StationAnswered = false;  // the first-run station dialog: false keeps the defaults
     Station StationAnswer;
 
     void Message(const QString& text, Icon) override { Messages << text; }

@@ -15,16 +15,14 @@ struct TCrossings {
 };
 
 // The elevation of the set in `slot` at a day count, as the tracking cycle shows it.
-inline double ElevationOfSlot(TOrbitModel& model, int slot, TObserverSite& site, double dayCount,
-                              TTrackState& track) {
+inline double ElevationOfSlot(TOrbitModel& model, int slot, TObserverSite& site, double dayCount, TTrackState& track) {
     model.SelectSatellite(slot);
     PropagateAndLook(model, site, track, JulianDateOfDayCount(dayCount), dayCount);
     return track.Elevation;
 }
 
 // Every horizon crossing of the set in `slot` between two day counts, one second apart.
-inline TCrossings ScanCrossings(TOrbitModel& model, int slot, TObserverSite& site, double from,
-                                double to) {
+inline TCrossings ScanCrossings(TOrbitModel& model, int slot, TObserverSite& site, double from, double to) {
     constexpr double kSecond = 1.0 / 86400.0;
     TTrackState track;
     TCrossings scan;

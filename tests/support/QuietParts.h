@@ -10,9 +10,9 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     TParts Parts() { return {*this, *this, *this, *this, *this}; }
 
     // The selection a test steers.
-    std::vector<int> Selected;          // set numbers in letter order
+    std::vector<int> Selected;  // set numbers in letter order
     int Active = 0;
-    std::vector<int> Candidates;        // the automatic change's, in priority order
+    std::vector<int> Candidates;  // the automatic change's, in priority order
 
     // Satellite.
     void ReadGroupList() override {}

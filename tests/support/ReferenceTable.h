@@ -14,7 +14,7 @@ namespace kelvora::testing {
 inline constexpr double kKmPerSecond = kEarthRadiusKm / 60.0;
 
 struct TReferencePoint {
-  double t, x, y, z, xd, yd, zd;
+    double t, x, y, z, xd, yd, zd;
 };
 
 // SGP4 test case 88888 of Spacetrack Report No. 3 (1980 epoch: century base 1900),
@@ -30,19 +30,19 @@ inline constexpr TReferencePoint kReport88888[] = {
 
 // Each row: the distance from the table's position (km) stays below positionKm, each
 // velocity component (km/s) within velocityKmPerSecond.
-inline void ExpectReferenceTable(TOrbitModel& model, std::span<const TReferencePoint> table,
-                                 double positionKm, double velocityKmPerSecond) {
-  for (const auto& p : table) {
-    const TStateVector sv = model.PropagateMinutes(p.t);
-    ASSERT_TRUE(sv.Valid) << "t=" << p.t;
-    const double dx = sv.Position.x * kEarthRadiusKm - p.x;
-    const double dy = sv.Position.y * kEarthRadiusKm - p.y;
-    const double dz = sv.Position.z * kEarthRadiusKm - p.z;
-    EXPECT_LT(std::sqrt(dx * dx + dy * dy + dz * dz), positionKm) << "t=" << p.t;
-    EXPECT_NEAR(sv.Velocity.x * kKmPerSecond, p.xd, velocityKmPerSecond) << "t=" << p.t;
-    EXPECT_NEAR(sv.Velocity.y * kKmPerSecond, p.yd, velocityKmPerSecond) << "t=" << p.t;
-    EXPECT_NEAR(sv.Velocity.z * kKmPerSecond, p.zd, velocityKmPerSecond) << "t=" << p.t;
-  }
+inline void ExpectReferenceTable(TOrbitModel& model, std::span<const TReferencePoint> table, double positionKm,
+                                 double velocityKmPerSecond) {
+    for (const auto& p : table) {
+        const TStateVector sv = model.PropagateMinutes(p.t);
+        ASSERT_TRUE(sv.Valid) << "t=" << p.t;
+        const double dx = sv.Position.x * kEarthRadiusKm - p.x;
+        const double dy = sv.Position.y * kEarthRadiusKm - p.y;
+        const double dz = sv.Position.z * kEarthRadiusKm - p.z;
+        EXPECT_LT(std::sqrt(dx * dx + dy * dy + dz * dz), positionKm) << "t=" << p.t;
+        EXPECT_NEAR(sv.Velocity.x * kKmPerSecond, p.xd, velocityKmPerSecond) << "t=" << p.t;
+        EXPECT_NEAR(sv.Velocity.y * kKmPerSecond, p.yd, velocityKmPerSecond) << "t=" << p.t;
+        EXPECT_NEAR(sv.Velocity.z * kKmPerSecond, p.zd, velocityKmPerSecond) << "t=" << p.t;
+    }
 }
 
 }  // namespace kelvora::testing

@@ -30,8 +30,7 @@ public:
                     options.constData()) != 0)
             why_ = QString("cannot mount a small tmpfs here (%1); the full-disk case is not tested")
                        .arg(QString::fromLocal8Bit(std::strerror(errno)));
-        else
-            mounted_ = true;
+        else mounted_ = true;
     }
     ~SmallFileSystem() { Unmount(); }
     SmallFileSystem(const SmallFileSystem&) = delete;

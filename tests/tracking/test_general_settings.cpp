@@ -9,8 +9,9 @@ using namespace kelvora::test;
 
 TEST(GeneralSettings, StationSettingsFromTheKit) {
     KitFolderCopy data;
-    data.Write("SatIni.SQF", "520\r\nconfigured\r\n11.58\r\n48.15\r\n3\r\n100\r\n2\r\n0\r\nS\r\n-1.5\r\n7\r\n8\r\n"
-                             "Auto\r\n*.txt\r\nKepler\\\r\n");
+    data.Write("SatIni.SQF",
+               "520\r\nconfigured\r\n11.58\r\n48.15\r\n3\r\n100\r\n2\r\n0\r\nS\r\n-1.5\r\n7\r\n8\r\n"
+               "Auto\r\n*.txt\r\nKepler\\\r\n");
     data.Write("ParPort.SQF", ";comment\r\n888\r\n632\r\nbad\r\n");
     TStationSettings s = ReadSatIni(data.Folder());
     ReadParPort(data.Folder(), s);
@@ -29,10 +30,14 @@ TEST(GeneralSettings, StationSettingsFromTheKit) {
 }
 
 TEST(GeneralSettings, ZoneText) {
-    struct Case { const char* text; QChar decimal; double expected; };
-    const Case cases[] = {{"auto", '.', 5.5}, {"Auto", '.', 5.5}, {"AUTO", ',', 5.5}, {"1", '.', 1.0},
-                          {"1.5", '.', 1.5},  {"1,5", ',', 1.5},  {"-3", '.', -3.0}, {"east", '.', 0.0},
-                          {"", '.', 0.0}};
+    struct Case {
+        const char* text;
+        QChar decimal;
+        double expected;
+    };
+    const Case cases[] = {{"auto", '.', 5.5}, {"Auto", '.', 5.5}, {"AUTO", ',', 5.5},
+                          {"1", '.', 1.0},    {"1.5", '.', 1.5},  {"1,5", ',', 1.5},
+                          {"-3", '.', -3.0},  {"east", '.', 0.0}, {"", '.', 0.0}};
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(ZoneHoursFromText(c.text, 5.5, c.decimal), c.expected) << c.text;
 }
 
@@ -81,9 +86,12 @@ TEST(GeneralSettings, ListFilesKeepOrderSkipCommentsAndStopAtTheirLimits) {
 }
 
 TEST(GeneralSettings, StaleElementDaysFromLine16AndBack) {
-    struct Case { const char* line16; int days; };  // null: the file ends after line 15
-    const Case cases[] = {{nullptr, 30}, {"", 30}, {"0", 30}, {"-5", 30}, {"2.5", 30},
-                          {"soon", 30},  {"45", 45}, {" 7 ", 7}};
+    struct Case {
+        const char* line16;
+        int days;
+    };  // null: the file ends after line 15
+    const Case cases[] = {{nullptr, 30}, {"", 30},     {"0", 30},  {"-5", 30},
+                          {"2.5", 30},   {"soon", 30}, {"45", 45}, {" 7 ", 7}};
     for (const Case& c : cases) {
         KitFolderCopy data;
         QByteArray start = data.Read("SatStartISS.SQF");

@@ -23,7 +23,10 @@ struct SnapshotHooks : QuietParts {
     double Rate = 0.5;
 
     void SelectSatellite(int set) override { Calls.push_back("select " + std::to_string(set)); }
-    double PropagateAndLook(double, double) override { Calls.push_back("look"); return 10; }
+    double PropagateAndLook(double, double) override {
+        Calls.push_back("look");
+        return 10;
+    }
     void SubSatellitePoint() override { Calls.push_back("subpoint"); }
     void MapPointAndComposeMap() override { Calls.push_back("map"); }
     void ComputeSunNow() override { Calls.push_back("sun now"); }
@@ -62,12 +65,15 @@ TEST(PreviewTime, ArrowAtItsEndPositionDoesNotStep) {
     TPreviewState state;
     state.LastArrowPosition = ArrowMaximum - 1;
     EXPECT_GT(ArrowStepDays(state, ArrowMaximum), 0);
-    EXPECT_EQ(ArrowStepDays(state, ArrowMaximum), 0);   // the control stays at its end
+    EXPECT_EQ(ArrowStepDays(state, ArrowMaximum), 0);  // the control stays at its end
     EXPECT_LT(ArrowStepDays(state, ArrowMaximum - 1), 0);
 }
 
 TEST(PreviewTime, DefaultIntervalFollowsTheMeanMotion) {
-    struct Case { double revs; int minutes; };
+    struct Case {
+        double revs;
+        int minutes;
+    };
     for (const Case& c : {Case{15.5, 2}, Case{2, 15}, Case{6.4, 15}, Case{6.41, 2}}) {
         const TPreviewInterval i = DefaultPreviewInterval(c.revs);
         EXPECT_EQ(i.Hours, 0);
@@ -77,7 +83,7 @@ TEST(PreviewTime, DefaultIntervalFollowsTheMeanMotion) {
 }
 
 TEST(PreviewTime, StartFieldsDropTheSecondsAndRefuseDatesThatDoNotExist) {
-    const double shown = ShownTimeOf(2024, 2, 12, 23, 59, 59.9996);   // rounds to the next second
+    const double shown = ShownTimeOf(2024, 2, 12, 23, 59, 59.9996);  // rounds to the next second
     const TPreviewStart s = PreviewStartOf(shown);
     EXPECT_EQ(s.Day, 13);
     EXPECT_EQ(s.Hour, 0);
@@ -94,16 +100,20 @@ TEST(MaStepping, AdvanceToTheTargetPhase) {
     EXPECT_NEAR(MaAdvanceDays(64, 192, 16) * 1440, 45, 1e-9);
     EXPECT_NEAR(MaAdvanceDays(192, 64, 16) * 1440, 45, 1e-9);
     EXPECT_EQ(MaAdvanceDays(100, 100, 16), 0);
-    EXPECT_NEAR(MaAdvanceDays(512, 0, 16) * 1440, 180, 1e-9);   // two revolutions
-    EXPECT_EQ(MaAdvanceDays(64, 192, 0), 0);                     // no period to step by
+    EXPECT_NEAR(MaAdvanceDays(512, 0, 16) * 1440, 180, 1e-9);  // two revolutions
+    EXPECT_EQ(MaAdvanceDays(64, 192, 0), 0);  // no period to step by
 }
 
 TEST(MaStepping, TargetTextAndWarning) {
-    struct Case { const char* text; double value; bool warned; };
+    struct Case {
+        const char* text;
+        double value;
+        bool warned;
+    };
     const Case cases[] = {
-        {"", 0, false},      {"64", 64, false},    {"12,5", 12.5, false}, {"12.5abc", 12.5, false},
-        {"abc", 0, false},   {" 7", 7, false},     {"-3", -3, true},      {"1,5,6", 1.5, false},
-        {"256", 256, false}, {"256.1", 256.1, true}, {"1e5", 1, false},   {"nan", 0, false},
+        {"", 0, false},      {"64", 64, false},      {"12,5", 12.5, false}, {"12.5abc", 12.5, false},
+        {"abc", 0, false},   {" 7", 7, false},       {"-3", -3, true},      {"1,5,6", 1.5, false},
+        {"256", 256, false}, {"256.1", 256.1, true}, {"1e5", 1, false},     {"nan", 0, false},
     };
     for (const Case& c : cases) {
         const double value = ParseMaTarget(c.text);
@@ -129,9 +139,9 @@ TEST(Snapshot, StepsInTheirNeededOrderWithoutServerRadioOrRotor) {
         return std::count(hooks.Calls.begin(), hooks.Calls.end(), call);
     };
     // Every step once; nothing for the data server, the radio or the rotor.
-    for (const char* call : {"select 3", "clock 12:00:00 U", "look", "subpoint", "doppler", "build text",
-                             "draw text", "sun at cursor", "map", "illumination", "squint", "data line",
-                             "arrow", "sun overlay", "others"})
+    for (const char* call :
+         {"select 3", "clock 12:00:00 U", "look", "subpoint", "doppler", "build text", "draw text", "sun at cursor",
+          "map", "illumination", "squint", "data line", "arrow", "sun overlay", "others"})
         EXPECT_EQ(count(call), 1) << call;
     for (const char* call : {"SERVER", "CAT", "ROTOR", "blank", "sun now"}) EXPECT_EQ(count(call), 0) << call;
     // The order that matters: each step after the ones whose results it uses, the
@@ -139,12 +149,19 @@ TEST(Snapshot, StepsInTheirNeededOrderWithoutServerRadioOrRotor) {
     const auto at = [&](const std::string& call) {
         return std::find(hooks.Calls.begin(), hooks.Calls.end(), call) - hooks.Calls.begin();
     };
-    const std::pair<const char*, const char*> before[] = {
-        {"select 3", "look"},        {"look", "subpoint"},          {"look", "doppler"},
-        {"doppler", "build text"},   {"build text", "draw text"},   {"subpoint", "map"},
-        {"sun at cursor", "illumination"}, {"sun at cursor", "sun overlay"}, {"look", "squint"},
-        {"squint", "data line"},     {"map", "arrow"},              {"map", "sun overlay"},
-        {"map", "others"}};
+    const std::pair<const char*, const char*> before[] = {{"select 3", "look"},
+                                                          {"look", "subpoint"},
+                                                          {"look", "doppler"},
+                                                          {"doppler", "build text"},
+                                                          {"build text", "draw text"},
+                                                          {"subpoint", "map"},
+                                                          {"sun at cursor", "illumination"},
+                                                          {"sun at cursor", "sun overlay"},
+                                                          {"look", "squint"},
+                                                          {"squint", "data line"},
+                                                          {"map", "arrow"},
+                                                          {"map", "sun overlay"},
+                                                          {"map", "others"}};
     for (const auto& [first, then] : before) EXPECT_LT(at(first), at(then)) << first << " before " << then;
     EXPECT_EQ(state.CurrentSet, 3);
     EXPECT_NEAR(time.JulianDate, 16843.5 + 2443509.5, 1e-9);

@@ -13,7 +13,7 @@ namespace {
 // Satellites whose elevations the test sets; records what the cycle asked for.
 struct RecordingHooks : QuietParts {
     std::map<int, double> Elevation;
-    std::map<int, bool> NotComputable;   // sets the model cannot give a position above ground for
+    std::map<int, bool> NotComputable;  // sets the model cannot give a position above ground for
     int Current = 0;
     bool FrequencyEntry = false;
     std::vector<std::string> Calls;
@@ -52,7 +52,13 @@ struct CycleFixture : ::testing::Test {
 }  // namespace
 
 TEST_F(CycleFixture, ClockTextsInUtcAndLocalMode) {
-    struct Case { const char* letter; const char* date; const char* time; double offset; double correction; };
+    struct Case {
+        const char* letter;
+        const char* date;
+        const char* time;
+        double offset;
+        double correction;
+    };
     const Case cases[] = {{"U", "12.02.2024", "12:30:05 U", 0.0, 2.0 / 24},
                           {"L", "12.02.2024", "14:30:05 L", 2.0 / 24, 0.0}};
     for (const Case& c : cases) {
@@ -165,10 +171,10 @@ TEST_F(CycleFixture, SatelliteThatCannotBeComputedCountsAsFarBelowAndFeedsNoRadi
     EXPECT_EQ(hooks.Count("doppler"), 0);
     EXPECT_EQ(hooks.Count("server"), 0);
     EXPECT_EQ(hooks.Count("cat"), 0);
-    EXPECT_EQ(hooks.Count("blank"), 2);   // no stale Doppler text stays up
-    EXPECT_EQ(hooks.Count("adopt"), 0);   // the priority change does not pick set 2
+    EXPECT_EQ(hooks.Count("blank"), 2);  // no stale Doppler text stays up
+    EXPECT_EQ(hooks.Count("adopt"), 0);  // the priority change does not pick set 2
 
-    hooks.NotComputable[1] = false;       // computable again: the radio work resumes
+    hooks.NotComputable[1] = false;  // computable again: the radio work resumes
     Tick();
     EXPECT_TRUE(state.ActiveComputable);
     EXPECT_EQ(hooks.Count("doppler"), 1);
@@ -224,7 +230,10 @@ TEST_F(CycleFixture, AutomaticChangeIsAdoptedOnceEvenWhenTheCandidatesGoAway) {
 }
 
 TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
-    struct Case { double minutesToRise; bool changes; };
+    struct Case {
+        double minutesToRise;
+        bool changes;
+    };
     for (const Case c : {Case{10, true}, Case{20, false}, Case{-1, true}}) {
         TTrackingState s;
         RecordingHooks h;
@@ -236,7 +245,8 @@ TEST_F(CycleFixture, AutomaticChangeToASatelliteRisingSoon) {
         h.Candidates = {2, 1};
         h.Elevation = {{1, -30}, {2, -2}};  // nobody up; set 2 above the minimum
         cyc.StartTracking(2);
-        s.NextAos[2] = (localTime - QDate(1899, 12, 30).daysTo(QDate(1978, 1, 1))) + c.minutesToRise / 1440.0;  // UTC clock: day count (from 1978-01-01) of the tick
+        s.NextAos[2] = (localTime - QDate(1899, 12, 30).daysTo(QDate(1978, 1, 1))) +
+                       c.minutesToRise / 1440.0;  // UTC clock: day count (from 1978-01-01) of the tick
         cyc.Tick(localTime);
         EXPECT_EQ(h.Count("adopt") > 0, c.changes) << c.minutesToRise;
     }

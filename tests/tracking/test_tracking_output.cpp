@@ -32,16 +32,34 @@ TDataLineValues ExampleValues() {
 }  // namespace
 
 TEST(PatternFormat, PatternsAndRoundingUnderBothSeparators) {
-    struct Case { double value; const char* pattern; const char* expected; };
+    struct Case {
+        double value;
+        const char* pattern;
+        const char* expected;
+    };
     const Case cases[] = {
-        {5.3, "##0.0", "5.3"},          {-2.7, "##0.0", "-2.7"},        {128, "##0.0", "128.0"},
-        {99.96, "##0.0", "100.0"},      {0.04, "##0.0", "0.0"},         {-0.04, "##0.0", "0.0"},
-        {0.05, "##0.0", "0.1"},         {1e-20, "##0.0", "0.0"},        {0.125, "0.00", "0.13"},
-        {1.005, "0.00", "1.01"},        {415.4, "####0", "415"},        {415.5, "####0", "416"},
-        {2.5, "##0", "3"},              {-2.5, "##0", "-3"},            {7, "00", "07"},
-        {123, "00", "123"},             {2024, "0000", "2024"},         {-3.456, "##0.000", "-3.456"},
-        {0.5, "##0.0######", "0.5"},    {-0.0123456789, "##0.0######", "-0.0123457"},
-        {0.5, ".00000000", ".50000000"}, {145990, "0000000.00", "0145990.00"},
+        {5.3, "##0.0", "5.3"},
+        {-2.7, "##0.0", "-2.7"},
+        {128, "##0.0", "128.0"},
+        {99.96, "##0.0", "100.0"},
+        {0.04, "##0.0", "0.0"},
+        {-0.04, "##0.0", "0.0"},
+        {0.05, "##0.0", "0.1"},
+        {1e-20, "##0.0", "0.0"},
+        {0.125, "0.00", "0.13"},
+        {1.005, "0.00", "1.01"},
+        {415.4, "####0", "415"},
+        {415.5, "####0", "416"},
+        {2.5, "##0", "3"},
+        {-2.5, "##0", "-3"},
+        {7, "00", "07"},
+        {123, "00", "123"},
+        {2024, "0000", "2024"},
+        {-3.456, "##0.000", "-3.456"},
+        {0.5, "##0.0######", "0.5"},
+        {-0.0123456789, "##0.0######", "-0.0123457"},
+        {0.5, ".00000000", ".50000000"},
+        {145990, "0000000.00", "0145990.00"},
         {123456789012.0, "####0", "123456789012"},
     };
     for (char separator : {'.', ','})
@@ -64,7 +82,16 @@ TEST(DataLine, NarrowFormPutsEachFieldEndInItsColumn) {
 TEST(DataLine, WideFormRightAlignsInFixedWidths) {
     TDataLineValues v = ExampleValues();
     const std::string expected =
-        " 5.3   " "   -2.7" "   128.0" "    415" "   2250" "   12" "   48" "   23456" "    --" "  14:05 14:16";
+        " 5.3   "
+        "   -2.7"
+        "   128.0"
+        "    415"
+        "   2250"
+        "   12"
+        "   48"
+        "   23456"
+        "    --"
+        "  14:05 14:16";
     for (int size : {3, 4, 5}) EXPECT_EQ(DataLineText(v, size, '.'), expected + std::string(30, ' '));
     v.HasSquint = true;
     v.Squint = 37.4;
@@ -75,8 +102,8 @@ TEST(DataLine, WideFormRightAlignsInFixedWidths) {
 TEST(DataLine, LongFieldsPushTheRestRightAndNothingIsCut) {
     TDataLineValues v = ExampleValues();
     v.Azimuth = 305.3;
-    v.Height = 1234567;   // beyond its room: must neither split "128.0" nor touch "2250"
-    v.Range = 123456;     // fills its room exactly
+    v.Height = 1234567;  // beyond its room: must neither split "128.0" nor touch "2250"
+    v.Range = 123456;  // fills its room exactly
     const std::string narrow = DataLineText(v, 1, '.');
     // Once there is room again the fields are back in their columns.
     EXPECT_EQ(narrow.substr(0, 44), "305.3  -2.7 128.0 1234567 123456 12 48 23456");
@@ -90,7 +117,16 @@ TEST(DataLine, NotComputableShowsDashesInTheColumnsOfTheNumbers) {
     const std::string narrow = "----- ----- ----- ----- ----- ---  --- -----  -- ----- -----";
     EXPECT_EQ(NotComputableLineText(1), narrow + std::string(45 - 11 + 30, ' '));
     const std::string wide =
-        " ----- " "  -----" "   -----" "  -----" "  -----" "  ---" "  ---" "   -----" "    --" "  -----  -----";
+        " ----- "
+        "  -----"
+        "   -----"
+        "  -----"
+        "  -----"
+        "  ---"
+        "  ---"
+        "   -----"
+        "    --"
+        "  -----  -----";
     EXPECT_EQ(NotComputableLineText(5), wide + std::string(30, ' '));
 }
 
@@ -100,12 +136,16 @@ TEST(DataLine, HeadingsOfBothForms) {
 }
 
 TEST(DopplerLine, ShiftsLineUpWhateverTheirSigns) {
-    struct Case { double down, up, uplink; char separator; const char* expected; };
+    struct Case {
+        double down, up, uplink;
+        char separator;
+        const char* expected;
+    };
     const Case cases[] = {
         {-3.456, 1.2, 435000, '.', "   -3.456      1.200 "},
         {-3.456, -1.2, 435000, '.', "   -3.456     -1.200 "},
         {-3.456, 0, 435000, ',', "   -3,456      0,000 "},
-        {2.1, 0.7, 0, '.', "    2.100 "},   // no uplink: the downlink shift only
+        {2.1, 0.7, 0, '.', "    2.100 "},  // no uplink: the downlink shift only
         {12.345, -1.2, 145900, '.', "   12.345     -1.200 "},
     };
     for (const Case& c : cases) EXPECT_EQ(DopplerLineText(c.down, c.up, c.uplink, c.separator), c.expected);

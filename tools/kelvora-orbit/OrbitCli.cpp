@@ -125,9 +125,8 @@ TObserverSite StationOption(const TOptions& o) {
         throw TUsageError{"--station must be LAT,EAST_LON,HEIGHT_M with latitude " +
                           FormatNumber(-kMaxStationLatitude) + " to " + FormatNumber(kMaxStationLatitude) +
                           ", east longitude " + FormatNumber(kMinStationLongitude) + " to " +
-                          FormatNumber(kMaxStationLongitude) + " and height " +
-                          FormatNumber(kMinStationHeightMetres) + " to " +
-                          FormatNumber(kMaxStationHeightMetres) + " m"};
+                          FormatNumber(kMaxStationLongitude) + " and height " + FormatNumber(kMinStationHeightMetres) +
+                          " to " + FormatNumber(kMaxStationHeightMetres) + " m"};
     TObserverSite site;
     SetupObserver(site, s->LatitudeDeg, s->EastLongitudeDeg, s->HeightMetres);
     return site;
@@ -143,8 +142,7 @@ void Row(std::ostream& out, std::initializer_list<std::string> cells) {
     out << '\n';
 }
 
-int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model,
-           const TCliElementLoader& loader) {
+int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model, const TCliElementLoader& loader) {
     const auto minutes = ParseNumberList(Required(o, "--minutes"));
     if (!minutes) throw TUsageError{"--minutes must be numbers separated by commas"};
     for (const double m : *minutes)
@@ -158,24 +156,22 @@ int RunEci(const TOptions& o, std::ostream& out, TOrbitModel& model,
         const TStateVector sv = model.PropagateMinutes(m);
         if (!sv.Valid) throw std::runtime_error("propagation failed at minute " + FormatNumber(m));
         const double v = kRadiusKm / 60.0;
-        Row(out, {FormatNumber(m), FormatNumber(sv.Position.x * kRadiusKm),
-                  FormatNumber(sv.Position.y * kRadiusKm), FormatNumber(sv.Position.z * kRadiusKm),
-                  FormatNumber(sv.Velocity.x * v), FormatNumber(sv.Velocity.y * v),
-                  FormatNumber(sv.Velocity.z * v)});
+        Row(out, {FormatNumber(m), FormatNumber(sv.Position.x * kRadiusKm), FormatNumber(sv.Position.y * kRadiusKm),
+                  FormatNumber(sv.Position.z * kRadiusKm), FormatNumber(sv.Velocity.x * v),
+                  FormatNumber(sv.Velocity.y * v), FormatNumber(sv.Velocity.z * v)});
     }
     return 0;
 }
 
-int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model,
-           const TCliElementLoader& loader) {
+int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model, const TCliElementLoader& loader) {
     const double start = UtcOption(o);
     TObserverSite site = StationOption(o);
     double step = 60.0;
     if (o.count("--step")) {
         const auto s = ParseNumber(o.at("--step"));
         if (!s || std::fabs(*s) > kMaxStepSeconds)
-            throw TUsageError{"--step must be a number of seconds from " + FormatNumber(-kMaxStepSeconds) +
-                              " to " + FormatNumber(kMaxStepSeconds)};
+            throw TUsageError{"--step must be a number of seconds from " + FormatNumber(-kMaxStepSeconds) + " to " +
+                              FormatNumber(kMaxStepSeconds)};
         step = *s;
     }
     const long long count = CountOption(o, false);
@@ -192,17 +188,15 @@ int RunLook(const TOptions& o, std::ostream& out, TOrbitModel& model,
         if (!PropagateAndLook(model, site, track, jd, DayCountOfShownTime(shown)))
             throw std::runtime_error("propagation failed at " + FormatUtc(shown));
         SubSatellitePoint(track, jd, model.ClockOffset());
-        Row(out, {FormatUtc(shown), FormatNumber(track.Azimuth), FormatNumber(track.Elevation),
-                  FormatNumber(track.Range), FormatNumber(track.RangeRate),
-                  FormatNumber(track.SubLatitude), FormatNumber(track.SubLongitude),
-                  FormatNumber(track.Height), FormatNumber(track.MA),
-                  FormatNumber(track.OrbitNumber)});
+        Row(out,
+            {FormatUtc(shown), FormatNumber(track.Azimuth), FormatNumber(track.Elevation), FormatNumber(track.Range),
+             FormatNumber(track.RangeRate), FormatNumber(track.SubLatitude), FormatNumber(track.SubLongitude),
+             FormatNumber(track.Height), FormatNumber(track.MA), FormatNumber(track.OrbitNumber)});
     }
     return 0;
 }
 
-int RunPasses(const TOptions& o, std::ostream& out, TOrbitModel& model,
-           const TCliElementLoader& loader) {
+int RunPasses(const TOptions& o, std::ostream& out, TOrbitModel& model, const TCliElementLoader& loader) {
     double cursor = DayCountOfShownTime(UtcOption(o));
     TObserverSite site = StationOption(o);
     const long long count = CountOption(o, true);
@@ -231,14 +225,13 @@ int RunSun(const TOptions& o, std::ostream& out) {
     TSunState sun;
     ComputeSun(sun, UtcOption(o));
     out << "sub_solar_lat,sub_solar_lon,right_ascension,declination,distance_km\n";
-    Row(out, {FormatNumber(sun.SubSolarLat), FormatNumber(sun.SubSolarLon),
-              FormatNumber(sun.RightAscension), FormatNumber(sun.Declination),
-              FormatNumber(sun.SunDistance)});
+    Row(out, {FormatNumber(sun.SubSolarLat), FormatNumber(sun.SubSolarLon), FormatNumber(sun.RightAscension),
+              FormatNumber(sun.Declination), FormatNumber(sun.SunDistance)});
     return 0;
 }
 
-int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-             int defaultCenturyBase, const TCliElementLoader& loader) {
+int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int defaultCenturyBase,
+             const TCliElementLoader& loader) {
     const std::string& command = args[0];
     const std::set<std::string> set{"--tle1", "--tle2", "--elements", "--sat", "--century-base"};
     std::set<std::string> allowed{"--century-base"};
@@ -269,8 +262,8 @@ int Dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }
 }  // namespace
 
-int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                int defaultCenturyBase, const TCliElementLoader& loader) {
+int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int defaultCenturyBase,
+                const TCliElementLoader& loader) {
     if (args.empty()) {
         err << "kelvora-orbit: missing command (try --help)\n";
         return 2;

@@ -25,7 +25,7 @@ namespace kelvora {
 
 // args without the program name; defaultCenturyBase from the system date.
 // Without a loader, --elements and list are refused.
-int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                int defaultCenturyBase, const TCliElementLoader& loader = {});
+int RunOrbitCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, int defaultCenturyBase,
+                const TCliElementLoader& loader = {});
 
 }  // namespace kelvora

@@ -33,20 +33,18 @@ void LoadNamedSet(TOrbitModel& model, const std::string& path, const std::string
     throw TUsageError{message};
 }
 
-void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader,
-                     std::ostream& out, std::ostream& err) {
+void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader, std::ostream& out,
+                     std::ostream& err) {
     const TCliElementFile file = Load(path, model, loader);
     out << "set,name,catalog,designator,epoch,form\n";
     for (size_t i = 0; i < file.Sets.size(); ++i) {
         const TCliElementSet& s = file.Sets[i];
         const int slot = static_cast<int>(i) + 1;
-        out << slot << ',' << CsvCell(s.Name) << ',' << CsvCell(s.CatalogNumber) << ','
-            << CsvCell(s.Designator) << ',' << FormatNumber(model.Slot(slot).Epoch) << ',' << s.Form
-            << '\n';
+        out << slot << ',' << CsvCell(s.Name) << ',' << CsvCell(s.CatalogNumber) << ',' << CsvCell(s.Designator) << ','
+            << FormatNumber(model.Slot(slot).Epoch) << ',' << s.Form << '\n';
     }
     if (!file.Rejected.empty())
-        err << "kelvora-orbit: " << file.Rejected.size()
-            << " set(s) left out, they cannot be propagated\n";
+        err << "kelvora-orbit: " << file.Rejected.size() << " set(s) left out, they cannot be propagated\n";
     if (!file.CutNote.empty()) err << "kelvora-orbit: " << file.CutNote << '\n';
 }
 

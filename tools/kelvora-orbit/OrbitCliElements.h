@@ -45,8 +45,8 @@ void LoadNamedSet(TOrbitModel& model, const std::string& path, const std::string
 
 // set,name,catalog,designator,epoch,form for every listed set; a note about
 // left-out sets and about a cut file goes to err.
-void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader,
-                     std::ostream& out, std::ostream& err);
+void ListElementFile(const std::string& path, TOrbitModel& model, const TCliElementLoader& loader, std::ostream& out,
+                     std::ostream& err);
 
 // A CSV cell: quoted when it holds a comma, a quote or a line break.
 std::string CsvCell(std::string_view text);

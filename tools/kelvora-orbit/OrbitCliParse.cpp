@@ -67,14 +67,12 @@ int DaysInMonth(int year, int month) {
 std::optional<double> ParseUtc(std::string_view text) {
     if (!text.empty() && text.back() == 'Z') text.remove_suffix(1);
     int y, mo, d, h, mi, s;
-    if (text.size() < 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
-        text[13] != ':' || text[16] != ':')
+    if (text.size() < 19 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':' || text[16] != ':')
         return std::nullopt;
-    if (!Digits(text, 0, 4, y) || !Digits(text, 5, 2, mo) || !Digits(text, 8, 2, d) ||
-        !Digits(text, 11, 2, h) || !Digits(text, 14, 2, mi) || !Digits(text, 17, 2, s))
+    if (!Digits(text, 0, 4, y) || !Digits(text, 5, 2, mo) || !Digits(text, 8, 2, d) || !Digits(text, 11, 2, h) ||
+        !Digits(text, 14, 2, mi) || !Digits(text, 17, 2, s))
         return std::nullopt;
-    if (y < 1900 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(y, mo) || h > 23 || mi > 59 ||
-        s > 59)
+    if (y < 1900 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(y, mo) || h > 23 || mi > 59 || s > 59)
         return std::nullopt;
     double fraction = 0.0;
     if (text.size() > 19) {
@@ -92,8 +90,8 @@ std::optional<double> ParseUtc(std::string_view text) {
 std::string FormatUtc(double shownTime) {
     const TCalendarInstant t = SplitShownTime(shownTime);
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", t.Year, t.Month, t.Day,
-                  t.Hour, t.Minute, t.Second, t.Millisecond);
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", t.Year, t.Month, t.Day, t.Hour, t.Minute,
+                  t.Second, t.Millisecond);
     return buf;
 }
 
@@ -136,12 +134,14 @@ std::string CheckTwoLine(std::string_view line1, std::string_view line2) {
     if (!ChecksumOk(line1)) return "line 1 checksum does not match";
     if (!ChecksumOk(line2)) return "line 2 checksum does not match";
     if (!NumericField(line1, 19, 14)) return "line 1 epoch is not a number";
-    struct Field { size_t from, count; const char* name; };
-    for (const Field f : {Field{9, 8, "inclination"}, Field{18, 8, "right ascension"},
-                          Field{27, 7, "eccentricity"}, Field{35, 8, "argument of perigee"},
-                          Field{44, 8, "mean anomaly"}, Field{53, 11, "mean motion"}}) {
-        if (!NumericField(line2, f.from, f.count))
-            return std::string("line 2 ") + f.name + " is not a number";
+    struct Field {
+        size_t from, count;
+        const char* name;
+    };
+    for (const Field f :
+         {Field{9, 8, "inclination"}, Field{18, 8, "right ascension"}, Field{27, 7, "eccentricity"},
+          Field{35, 8, "argument of perigee"}, Field{44, 8, "mean anomaly"}, Field{53, 11, "mean motion"}}) {
+        if (!NumericField(line2, f.from, f.count)) return std::string("line 2 ") + f.name + " is not a number";
     }
     double motion = 0.0;
     std::string_view mm = line2.substr(52, 11);

@@ -12,5 +12,5 @@ int main(int argc, char** argv) {
     const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
     const int year = static_cast<int>(std::chrono::year_month_day(today).year());
     return kelvora::RunOrbitCli(args, std::cout, std::cerr, kelvora::CenturyBaseOfYear(year),
-                               kelvora::LoadElementFileForCli);
+                                kelvora::LoadElementFileForCli);
 }

@@ -10,7 +10,7 @@ namespace mapgen {
 
 struct TCountry {
     std::vector<std::vector<QPointF>> Rings;  // (lon, lat) degrees
-    std::vector<int> Neighbours;              // indexes into the country list
+    std::vector<int> Neighbours;  // indexes into the country list
 };
 
 struct TTopology {

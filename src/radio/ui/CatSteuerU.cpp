@@ -38,13 +38,8 @@ QLabel* Caption(const char* name, const QString& text) {
 
 TSeiten::TSeiten(TCatControl& cat, TDopplerModel& doppler, QString dataFolder, IOperatorPrompt& prompt,
                  TTuningTimerHooks timer, QWidget* mainWindow)
-    : QDialog(mainWindow),
-      cat_(cat),
-      doppler_(doppler),
-      dataFolder_(std::move(dataFolder)),
-      prompt_(prompt),
-      timer_(std::move(timer)),
-      mainWindow_(mainWindow) {
+    : QDialog(mainWindow), cat_(cat), doppler_(doppler), dataFolder_(std::move(dataFolder)), prompt_(prompt),
+      timer_(std::move(timer)), mainWindow_(mainWindow) {
     setObjectName("Seiten");
     setWindowTitle("CAT Tuning");
     setModal(false);
@@ -115,7 +110,8 @@ void TSeiten::AddUpDowns(QGridLayout* grid, int row, const char* prefix, void (T
         column->addWidget(upDown, 0, Qt::AlignHCenter);
         column->addWidget(label);
         grid->addLayout(column, row, columnIndex++);
-        connect(upDown, &TUpDown::Clicked, this, [this, handler, step](bool up) { (this->*handler)(up ? step : -step); });
+        connect(upDown, &TUpDown::Clicked, this,
+                [this, handler, step](bool up) { (this->*handler)(up ? step : -step); });
     }
 }
 
@@ -123,8 +119,10 @@ void TSeiten::OpenTuningDialog(const std::string& satName, int activeSlot, char 
     satName_ = satName;
     interval_->setText(QString::fromLatin1(IntervalFieldText(cat_.Fields().IntervalHz).c_str()));
     correctionSlot_ = activeSlot;
-    correction_->setText(QString::fromLatin1(CorrectionOpeningText(doppler_.State().SatCorrectionHz.at(
-        static_cast<size_t>(std::clamp(activeSlot, 0, kDopplerSlots)))).c_str()));
+    correction_->setText(
+        QString::fromLatin1(CorrectionOpeningText(doppler_.State().SatCorrectionHz.at(
+                                                      static_cast<size_t>(std::clamp(activeSlot, 0, kDopplerSlots))))
+                                .c_str()));
     entries_->clear();
     const std::vector<std::string> items = TuningListItems(doppler_, satName, decimalSeparator);
     for (const std::string& item : items) entries_->addItem(QString::fromLatin1(item.c_str()));
@@ -154,16 +152,16 @@ void TSeiten::txtTxChange(const QString& text) {
 
 void TSeiten::cmdCatOkClick() {
     switch (manual_.OkDecision()) {
-    case TManualTuning::TOkDecision::AskRx:
-        prompt_.Message("Please, enter a valid Rx-Frequency!");
-        return;
-    case TManualTuning::TOkDecision::AskTx:
-        prompt_.Message("Please, enter a valid Tx-Frequency ein!");
-        return;
-    case TManualTuning::TOkDecision::Nothing:
-        return;
-    case TManualTuning::TOkDecision::Send:
-        break;
+        case TManualTuning::TOkDecision::AskRx:
+            prompt_.Message("Please, enter a valid Rx-Frequency!");
+            return;
+        case TManualTuning::TOkDecision::AskTx:
+            prompt_.Message("Please, enter a valid Tx-Frequency ein!");
+            return;
+        case TManualTuning::TOkDecision::Nothing:
+            return;
+        case TManualTuning::TOkDecision::Send:
+            break;
     }
     if (timer_.StopMainTimer) timer_.StopMainTimer();
     // Sent at once, then CAT control goes off so the tracking keeps these frequencies.

@@ -8,9 +8,7 @@ namespace kelvora {
 
 std::string IntervalFieldText(double intervalHz) { return "     " + FormatPattern(intervalHz, "####0", '.'); }
 
-std::string CorrectionOpeningText(double correctionHz) {
-    return "    " + FormatPattern(correctionHz, "#####", '.');
-}
+std::string CorrectionOpeningText(double correctionHz) { return "    " + FormatPattern(correctionHz, "#####", '.'); }
 
 std::string CorrectionStepText(double correctionHz, double stepHz) {
     const std::string lead(std::fabs(stepHz) == 10.0 ? 4 : 3, ' ');
@@ -26,8 +24,8 @@ std::vector<std::string> TuningListItems(const TDopplerModel& doppler, std::stri
     while (it != table.end() && it->Name != satName) ++it;
     for (; it != table.end() && it->Name == satName; ++it)
         items.push_back(FormatPattern(it->DownlinkKHz, "######.##", decimalSeparator) + "/" +
-                        FormatPattern(it->UplinkKHz, "######.##", decimalSeparator) + " " + it->DownlinkMode +
-                        "/" + it->UplinkMode);
+                        FormatPattern(it->UplinkKHz, "######.##", decimalSeparator) + " " + it->DownlinkMode + "/" +
+                        it->UplinkMode);
     return items;
 }
 

@@ -22,7 +22,6 @@ std::string CorrectionStepText(double correctionHz, double stepHz);
 // lstFre: one " " item when no entry is in force, then one item per entry of the
 // satellite's block, "######.##/######.## down/up", so that the list index is the
 // entry the conductor's ChooseEntry takes.
-std::vector<std::string> TuningListItems(const TDopplerModel& doppler, std::string_view satName,
-                                         char decimalSeparator);
+std::vector<std::string> TuningListItems(const TDopplerModel& doppler, std::string_view satName, char decimalSeparator);
 
 }  // namespace kelvora

@@ -22,14 +22,8 @@ QStringList TMode::CorrectionModeItems() { return {" Uplink +  Downlink ", " Upl
 
 TMode::TMode(TCatControl& cat, TDopplerModel& doppler, const TRadioDefinition& definition, QString dataFolder,
              IOperatorPrompt& prompt, std::function<void()> correctionModeShown, QWidget* mainWindow)
-    : QDialog(mainWindow),
-      cat_(cat),
-      doppler_(doppler),
-      definition_(definition),
-      dataFolder_(std::move(dataFolder)),
-      prompt_(prompt),
-      correctionModeShown_(std::move(correctionModeShown)),
-      mainWindow_(mainWindow) {
+    : QDialog(mainWindow), cat_(cat), doppler_(doppler), definition_(definition), dataFolder_(std::move(dataFolder)),
+      prompt_(prompt), correctionModeShown_(std::move(correctionModeShown)), mainWindow_(mainWindow) {
     setObjectName("Mode");
     setWindowTitle("Mode");
     setModal(true);

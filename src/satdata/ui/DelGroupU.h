@@ -16,7 +16,7 @@ class TDelGroup : public QDialog {
 public:
     TDelGroup(TSatGroups& groups, IOperatorPrompt& prompt, QWidget* parent = nullptr);
 
-    void cmdDeleteClick();     // closes in every case
+    void cmdDeleteClick();  // closes in every case
     void cmdCancelClick() { reject(); }
 
 protected:

@@ -78,9 +78,8 @@ void TSatFiles::hideEvent(QHideEvent* event) {
 void TSatFiles::cmdOKClick() {
     if (groups_.ListPosition() < 0) return;
     TSwitchResult result = TSwitchResult::SourceNotReady;
-    ReportingFileErrors(prompt_, [&] {
-        result = groups_.SwitchGroup(groups_.ListPosition(), TSwitchVariant::GroupDialog, prompt_);
-    });
+    ReportingFileErrors(
+        prompt_, [&] { result = groups_.SwitchGroup(groups_.ListPosition(), TSwitchVariant::GroupDialog, prompt_); });
     FillList();
     if (result == TSwitchResult::Switched || result == TSwitchResult::GroupFileMissing) accept();
 }
@@ -88,9 +87,8 @@ void TSatFiles::cmdOKClick() {
 void TSatFiles::cmdSatFWechselClick() {
     edited_ = true;
     if (groups_.ListPosition() >= 0) {
-        ReportingFileErrors(prompt_, [&] {
-            groups_.SwitchGroup(groups_.ListPosition(), TSwitchVariant::GroupDialog, prompt_);
-        });
+        ReportingFileErrors(prompt_,
+                            [&] { groups_.SwitchGroup(groups_.ListPosition(), TSwitchVariant::GroupDialog, prompt_); });
     }
     if (ShowChosenGroup) ShowChosenGroup("Chosen: [" + groups_.CurrentGroup() + "]");
     accept();

@@ -35,7 +35,7 @@ public:
     std::function<void()> Closed;
 
     // Handlers.
-    void FormShow();           // remembers the current group, fills and highlights the list
+    void FormShow();  // remembers the current group, fills and highlights the list
     void cmdOKClick();
     void lstSatFilesDblClick() { cmdOKClick(); }
     void cmdCancelClick();

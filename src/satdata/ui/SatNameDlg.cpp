@@ -16,8 +16,7 @@ QStringList TSatelliteName::ChoiceTexts() {
     return {"Use Sat Names from Source File", "Use NORVA Names if Available", "Display only Sats with NORVA Names"};
 }
 
-TSatelliteName::TSatelliteName(TNamingOptions& options, QString dataFolder, IOperatorPrompt& prompt,
-                               QWidget* parent)
+TSatelliteName::TSatelliteName(TNamingOptions& options, QString dataFolder, IOperatorPrompt& prompt, QWidget* parent)
     : QDialog(parent), options_(options), dataFolder_(std::move(dataFolder)), prompt_(prompt) {
     setObjectName("SatelliteName");
     setWindowTitle("Sat-Namen");
@@ -56,13 +55,9 @@ void TSatelliteName::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void TSatelliteName::FormActivate() {
-    choices_->button(NamingChoiceOf(options_))->setChecked(true);
-}
+void TSatelliteName::FormActivate() { choices_->button(NamingChoiceOf(options_))->setChecked(true); }
 
-void TSatelliteName::RgrpSatNamenClick(int item) {
-    ApplyNamingChoice(options_, item);
-}
+void TSatelliteName::RgrpSatNamenClick(int item) { ApplyNamingChoice(options_, item); }
 
 void TSatelliteName::Button2Click() {
     const QString path = DataFilePath(dataFolder_, QString::fromLatin1(kNameOptionsFile));

@@ -20,9 +20,9 @@ public:
     static QStringList ChoiceTexts();
 
     // Handlers.
-    void FormActivate();              // the item of the stored options is chosen
+    void FormActivate();  // the item of the stored options is chosen
     void RgrpSatNamenClick(int item);
-    void Button2Click();              // "Store"
+    void Button2Click();  // "Store"
     void cmdCancelClick() { close(); }
 
 protected:

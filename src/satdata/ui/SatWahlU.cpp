@@ -22,7 +22,7 @@ constexpr int DesignWidth = 600;
 constexpr int DesignHeight = 416;
 constexpr int ListTop = 24;
 constexpr int ListHeight = 250;
-constexpr int RowHeight = 16;           // one row of lstAuswahl, one marker, one letter
+constexpr int RowHeight = 16;  // one row of lstAuswahl, one marker, one letter
 constexpr int AvailableLeft = 166;
 constexpr int DesignListWidth = 150;
 constexpr int MinListWidth = 40;
@@ -231,9 +231,7 @@ bool TSatWahl::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TSatWahl::SetElementMask(const QString& mask) {
-    mask_ = mask.isEmpty() ? QStringLiteral("*.*") : mask;
-}
+void TSatWahl::SetElementMask(const QString& mask) { mask_ = mask.isEmpty() ? QStringLiteral("*.*") : mask; }
 
 void TSatWahl::ShowSourceInFileList(const QString& folder, const QString& fileName, bool showPath) {
     folder_ = folder;
@@ -249,9 +247,7 @@ QString TSatWahl::HighlightedFilePath() const {
     return item ? QDir(folder_).filePath(item->text()) : QString();
 }
 
-QPoint TSatWahl::DialogPlacement() const {
-    return QPoint(x() + (fontScale_ > 16 ? 380 : 280), y() + 80);
-}
+QPoint TSatWahl::DialogPlacement() const { return QPoint(x() + (fontScale_ > 16 ? 380 : 280), y() + 80); }
 
 void TSatWahl::SetEntryButtonsEnabled(bool enabled) {
     cmdZeigen_->setEnabled(enabled);

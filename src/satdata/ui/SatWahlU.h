@@ -41,10 +41,10 @@ public:
              IOperatorPrompt& prompt, QWidget* parent = nullptr);
 
     // ---- Callbacks into the parts of others ----
-    std::function<QString()> GroupName;                 // current group
-    std::function<QString()> GroupFile;                 // its file: data folder + group + ".ISS"
-    std::function<QString()> SourcePath;                // full path of the current source file
-    std::function<QStringList()> PriorityNames;         // "Prior.SQF" names in order
+    std::function<QString()> GroupName;  // current group
+    std::function<QString()> GroupFile;  // its file: data folder + group + ".ISS"
+    std::function<QString()> SourcePath;  // full path of the current source file
+    std::function<QStringList()> PriorityNames;  // "Prior.SQF" names in order
     // Reads an element file into the catalog and the orbit model (LoadElementFile).
     std::function<TElementLoadResult(const QString& path)> LoadElementFile;
     // StoreGroupSource: the chosen file becomes the current group's source; false
@@ -53,16 +53,16 @@ public:
     // The group dialog TSatFiles, modal, placed at topLeft (it remembers the current
     // group and source for its Cancel). Returns true when it ended by "Edit".
     std::function<bool(QPoint topLeft)> ShowGroupDialog;
-    std::function<void()> ShowSortDialog;               // TSortSats, modal
-    std::function<void(QPoint topLeft)> ShowNamingDialog;   // TSatelliteName, modal
-    std::function<void(QPoint topLeft)> ShowDownloadDialog; // TDownloadKeps, not modal
-    std::function<QRect()> MainWindowGeometry;          // to centre the window on show
+    std::function<void()> ShowSortDialog;  // TSortSats, modal
+    std::function<void(QPoint topLeft)> ShowNamingDialog;  // TSatelliteName, modal
+    std::function<void(QPoint topLeft)> ShowDownloadDialog;  // TDownloadKeps, not modal
+    std::function<QRect()> MainWindowGeometry;  // to centre the window on show
     std::function<void(bool enabled)> SetMainWindowEnabled;
     // Cancel: the tracking cycle's current satellite becomes the active one.
     std::function<void()> CurrentSetToActive;
 
     // ---- Operations the application calls ----
-    void SetElementMask(const QString& mask);           // file list pattern
+    void SetElementMask(const QString& mask);  // file list pattern
     void SetFontScale(int fontScale) { fontScale_ = fontScale; }
     // Lists the folder with the mask and highlights the file (SelectSourceInFileList);
     // with showPath lblPfad shows "Path: " + folder.
@@ -101,9 +101,9 @@ public:
     void UpDown1Click(bool wider);
 
 protected:
-    void showEvent(QShowEvent* event) override;        // FormShow
-    void hideEvent(QHideEvent* event) override;        // FormHide
-    void resizeEvent(QResizeEvent* event) override;    // FormResize
+    void showEvent(QShowEvent* event) override;  // FormShow
+    void hideEvent(QHideEvent* event) override;  // FormHide
+    void resizeEvent(QResizeEvent* event) override;  // FormResize
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -21,8 +21,8 @@ public:
     void PlaceAtLabel(const QPoint& mainTopLeft, const QPoint& lblCwTopLeft);
 
     // Handlers.
-    void FormShow();      // remembers the current group; fills the list from the group list
-    void cmdOKClick();    // stays open only when no source file was chosen
+    void FormShow();  // remembers the current group; fills the list from the group list
+    void cmdOKClick();  // stays open only when no source file was chosen
     void lstSatFilesIIDblClick() { cmdOKClick(); }
     void cmdCancelClick();
 

@@ -33,8 +33,7 @@ protected:
     }
 };
 
-QListWidget* LabelledList(QListWidget* list, const char* name, const QString& caption, QGridLayout* grid,
-                          int column) {
+QListWidget* LabelledList(QListWidget* list, const char* name, const QString& caption, QGridLayout* grid, int column) {
     list->setObjectName(name);
     list->setSortingEnabled(false);
     grid->addWidget(new QLabel(caption), 0, column);
@@ -96,9 +95,7 @@ void TSortSats::FormShow() {
     new_->clear();
     LoadSortGroup(groups_.HighlightedGroup());
     groupList_->clear();
-    ReportingFileErrors(prompt_, [&] {
-        groupList_->addItems(ReadGroupNamesSkippingComments(groups_.DataFolder()));
-    });
+    ReportingFileErrors(prompt_, [&] { groupList_->addItems(ReadGroupNamesSkippingComments(groups_.DataFolder())); });
     groupList_->setCurrentRow(groups_.ListPosition());
 }
 
@@ -112,9 +109,8 @@ void TSortSats::LoadSortGroup(const QString& group) {
     oldEntries_.clear();
     group_ = group;
     pickedRow_ = -1;
-    loaded_ = ReportingFileErrors(prompt_, [&] {
-        oldEntries_ = ReadGroupFile(GroupFilePath(groups_.DataFolder(), group));
-    });
+    loaded_ =
+        ReportingFileErrors(prompt_, [&] { oldEntries_ = ReadGroupFile(GroupFilePath(groups_.DataFolder(), group)); });
     for (const TGroupEntry& entry : oldEntries_) {
         old_->addItem(entry.Name);
         new_->addItem(entry.Name);

@@ -39,8 +39,8 @@ public:
     void FormShow();
     void lstSatFilesClick();
     void LoadSortGroup(const QString& group);
-    void lstNewMouseDown();    // remembers the highlighted row and its text
-    void lstNewMouseUp();      // moves the remembered row to the highlighted one
+    void lstNewMouseDown();  // remembers the highlighted row and its text
+    void lstNewMouseUp();  // moves the remembered row to the highlighted one
     void cmdSaveClick();
     void cmdCancelClick() { reject(); }
     void cmdHelpClick();
