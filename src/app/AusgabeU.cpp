@@ -32,8 +32,10 @@ QMenu* SubMenu(QWidget* parent, const char* name, const QString& caption) {
     return menu;
 }
 
+// A letter without a satellite is disabled but still shows its letter, in grey.
 QString ColourStyle(TLetterColour colour) {
-    return colour == TLetterColour::White ? "background: rgb(255,255,255);" : "background: rgb(192,192,192);";
+    const QString background = colour == TLetterColour::White ? "rgb(255,255,255)" : "rgb(192,192,192)";
+    return "QLabel { background: " + background + "; } QLabel:disabled { color: rgb(110,110,110); }";
 }
 }  // namespace
 

@@ -7,16 +7,24 @@
 
 namespace kelvora {
 
+namespace {
+QMessageBox::Icon BoxIcon(IOperatorPrompt::Icon icon) {
+    switch (icon) {
+        case IOperatorPrompt::Icon::Information: return QMessageBox::Information;
+        case IOperatorPrompt::Icon::Warning: return QMessageBox::Warning;
+        case IOperatorPrompt::Icon::Error: break;
+    }
+    return QMessageBox::Critical;
+}
+}  // namespace
+
 void QtOperatorPrompt::Message(const QString& text, Icon icon) {
-    QMessageBox box(icon == Icon::Information ? QMessageBox::Information
-                    : icon == Icon::Warning   ? QMessageBox::Warning
-                                              : QMessageBox::Critical,
-                    "Kelvora", text, QMessageBox::Ok, parent_);
+    QMessageBox box(BoxIcon(icon), "Kelvora", text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
-IOperatorPrompt::Answer QtOperatorPrompt::Question(const QString& text, Answer defaultAnswer) {
-    QMessageBox box(QMessageBox::Information, "Kelvora", text, QMessageBox::Yes | QMessageBox::No, parent_);
+IOperatorPrompt::Answer QtOperatorPrompt::Question(const QString& text, Answer defaultAnswer, Icon icon) {
+    QMessageBox box(BoxIcon(icon), "Kelvora", text, QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

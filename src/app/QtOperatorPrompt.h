@@ -12,7 +12,7 @@ public:
     explicit QtOperatorPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& text, Icon icon) override;
-    Answer Question(const QString& text, Answer defaultAnswer) override;
+    Answer Question(const QString& text, Answer defaultAnswer, Icon icon) override;
     QString OpenFile(const QString& caption, const QString& folder, const QString& filter) override;
     bool AskStation(Station& station) override;
 

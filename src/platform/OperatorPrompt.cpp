@@ -17,7 +17,7 @@ void UnattendedPrompt::Message(const QString& text, Icon icon) {
     WriteLine(icon == Icon::Information ? "kelvoraiss: " : "kelvoraiss: warning: ", text);
 }
 
-IOperatorPrompt::Answer UnattendedPrompt::Question(const QString& text, Answer defaultAnswer) {
+IOperatorPrompt::Answer UnattendedPrompt::Question(const QString& text, Answer defaultAnswer, Icon) {
     const QString fixed = qEnvironmentVariable("KELVORA_UNATTENDED_ANSWER");
     Answer answer = defaultAnswer;
     if (fixed.compare("Yes", Qt::CaseInsensitive) == 0) answer = Answer::Yes;

@@ -15,7 +15,7 @@ public:
     virtual ~IOperatorPrompt() = default;
     virtual void Message(const QString& text, Icon icon = Icon::Information) = 0;
     // Yes/No question; defaultAnswer is what an unattended run takes.
-    virtual Answer Question(const QString& text, Answer defaultAnswer = Answer::Yes) = 0;
+    virtual Answer Question(const QString& text, Answer defaultAnswer = Answer::Yes, Icon icon = Icon::Information) = 0;
     // Returns the chosen path, or an empty text when cancelled.
     virtual QString OpenFile(const QString& caption, const QString& folder, const QString& filter) = 0;
 
@@ -36,7 +36,7 @@ public:
 class UnattendedPrompt : public IOperatorPrompt {
 public:
     void Message(const QString& text, Icon icon) override;
-    Answer Question(const QString& text, Answer defaultAnswer) override;
+    Answer Question(const QString& text, Answer defaultAnswer, Icon icon) override;
     QString OpenFile(const QString& caption, const QString& folder, const QString& filter) override;
     bool AskStation(Station& station) override;
 };

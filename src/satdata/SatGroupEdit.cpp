@@ -66,7 +66,7 @@ bool TSatGroups::DeleteGroup(int position, IOperatorPrompt& prompt) {
         prompt.Message(QStringLiteral("This group must not be deleted!"));
         return false;
     }
-    if (prompt.Question(QStringLiteral("Are you sure?"), IOperatorPrompt::Answer::No) != IOperatorPrompt::Answer::Yes)
+    if (prompt.Question(QStringLiteral("Are you sure?"), IOperatorPrompt::Answer::No, IOperatorPrompt::Icon::Warning) != IOperatorPrompt::Answer::Yes)
         return false;
 
     QStringList list = ReadTextLines(DataFilePath(dataFolder_, GroupListFileName));

@@ -99,6 +99,7 @@ TEST_F(GroupEditTest, DeletingTheThirdOfFiveRemovesItsLinesAndItsFile) {
     prompt.Answers = {Answer::Yes};
     ASSERT_TRUE(groups.DeleteGroup(2, prompt));
     EXPECT_EQ(prompt.Questions, QStringList{"Are you sure?"});
+    EXPECT_EQ(prompt.QuestionIcons, QList<IOperatorPrompt::Icon>{IOperatorPrompt::Icon::Warning});
     EXPECT_EQ(kit.Lines("ISSFiles8d.SQF"), QStringList({"Standard", "Alpha", "Charlie", "Delta", "; comment", "kept"}));
     const QStringList sources = kit.Lines("ISSSources.SQF");
     ASSERT_EQ(sources.size(), 11);

@@ -16,6 +16,7 @@ class ScriptedPrompt : public IOperatorPrompt {
 public:
     QStringList Messages;
     QStringList Questions;
+    QList<Icon> QuestionIcons;
     std::deque<Answer> Answers;  // taken in order; the default when empty
     QString FileAnswer;  // what the file dialog returns (empty: cancelled)
     QStringList FileDialogFolders;  // the folder each file dialog opened in
@@ -23,8 +24,9 @@ public:
     Station StationAnswer;
 
     void Message(const QString& text, Icon) override { Messages << text; }
-    Answer Question(const QString& text, Answer defaultAnswer) override {
+    Answer Question(const QString& text, Answer defaultAnswer, Icon icon) override {
         Questions << text;
+        QuestionIcons << icon;
         if (Answers.empty()) return defaultAnswer;
         const Answer a = Answers.front();
         Answers.pop_front();
