@@ -24,8 +24,12 @@ TEST_P(ProgramFolderLayouts, TheFolderThatHoldsTheKitWins) {
     ASSERT_TRUE(prefix.isValid());
     QDir root(prefix.path());
     ASSERT_TRUE(root.mkpath("bin"));
-    if (c.kitBesideExecutable) ASSERT_TRUE(root.mkpath("bin/kit"));
-    if (c.kitInShare) ASSERT_TRUE(root.mkpath("share/kelvoraiss/kit"));
+    if (c.kitBesideExecutable) {
+        ASSERT_TRUE(root.mkpath("bin/kit"));
+    }
+    if (c.kitInShare) {
+        ASSERT_TRUE(root.mkpath("share/kelvoraiss/kit"));
+    }
 
     EXPECT_EQ(LocateProgramFolder(root.filePath("bin")), QDir(root.filePath(c.expected)).absolutePath());
 }
