@@ -81,13 +81,14 @@ int main(int argc, char* argv[]) {
     IOperatorPrompt& prompt = unattended ? static_cast<IOperatorPrompt&>(unattendedPrompt) : windowPrompt;
 
     const QString dataFolder = LocateDataFolder(commandLine.dataDir);
+    const QString programFolder = LocateProgramFolder(QCoreApplication::applicationDirPath());
     NoDoppel guard;
     const TInstanceGuardResult instance = guard.Check(prompt);
     if (!instance.Run) return instance.LockFailed ? ExitStartupError : ExitNotStarted;
 
     if (NeedsFirstRunKit(dataFolder)) {
         QString error;
-        const QString kit = LocateKitFolder(QCoreApplication::applicationDirPath());
+        const QString kit = LocateKitFolder(programFolder);
         if (!InstallFirstRunKit(kit, dataFolder, prompt, &error)) {
             prompt.Message("The data folder " + dataFolder + " could not be prepared:\n" + error,
                            IOperatorPrompt::Icon::Error);
@@ -101,7 +102,7 @@ int main(int argc, char* argv[]) {
 
     TAppOptions options;
     options.DataFolder = dataFolder;
-    options.ProgramFolder = QCoreApplication::applicationDirPath();
+    options.ProgramFolder = programFolder;
     options.SecondInstance = instance.SecondInstance;
     options.QuitAfterTicks = commandLine.quitAfterTicks;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

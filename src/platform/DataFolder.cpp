@@ -28,6 +28,13 @@ QString LocateDataFolder(const QString& explicitFolder) {
     return WithSlash(EnvOr("XDG_DATA_HOME", home + "/.local/share") + "/Kelvora");
 }
 
+QString LocateProgramFolder(const QString& executableFolder) {
+    const QString installed = executableFolder + "/../share/kelvoraiss";
+    for (const QString& folder : {executableFolder, installed})
+        if (QFileInfo(folder + "/kit").isDir()) return QDir(folder).absolutePath();
+    return executableFolder;
+}
+
 QString NativeStoredPath(const QString& storedPath) {
     QString path = storedPath;
     path.replace('\\', '/');

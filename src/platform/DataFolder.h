@@ -10,6 +10,12 @@ namespace kelvora {
 // The result always ends in '/'.
 QString LocateDataFolder(const QString& explicitFolder = QString());
 
+// The program folder: the folder of the program's own files (maps, help files, the
+// kit). In the build tree they lie next to the executable; an installed program finds
+// them in <prefix>/share/kelvoraiss/, beside its bin/. The first of the two that holds
+// the kit wins; with neither, the executable's folder (as in a build without a kit).
+QString LocateProgramFolder(const QString& executableFolder);
+
 // Stored paths may use '\' as folder separator; on this system they mean '/'.
 QString NativeStoredPath(const QString& storedPath);
 
