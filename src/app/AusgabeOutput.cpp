@@ -68,9 +68,11 @@ QWidget* TAusgabe::CreateRxTxPanels() {
     captionRow->addWidget(Caption("lblDown", "Downlink" + QString(12, ' ')));
     captionRow->addWidget(Caption("lblVorKorr", "Corr.(+/-)"));
     captionRow->addWidget(Caption("lblUp", "Uplink"));
-    // The radio work fills the reverse/normal captions.
-    captionRow->addWidget(Caption("lblRevNorRx", QString()));
-    captionRow->addWidget(Caption("lblRevNor", QString()));
+    // The per-satellite correction (the radio part fills them).
+    revNorRx_ = Caption("lblRevNorRx", QString());
+    revNor_ = Caption("lblRevNor", QString());
+    captionRow->addWidget(revNorRx_);
+    captionRow->addWidget(revNor_);
     captionRow->addStretch(1);
     stepCaption_ = Caption("lblFrStep", QString::fromStdString(StepCaptionText(1)));
     captionRow->addWidget(stepCaption_);
@@ -85,11 +87,20 @@ QWidget* TAusgabe::CreateRxTxPanels() {
     rxTx2_ = new TTextLineBox("ptbRxTx2", BoldMono(8));
     grid->addWidget(rxTx_, 0, 0);
     grid->addWidget(rxTx2_, 1, 0);
-    // The five tuning up-downs do nothing until the radio work connects them.
+    // The five dial up-downs: 20, 100, 500, 1000 and 5000 Hz a click.
     auto* tuning = new QHBoxLayout;
     tuning->setSpacing(2);
-    for (const char* name : {"SpnVfo10", "SpnVfo100", "SpnVfo400", "SpnVfo1000", "SpnVfo5000"})
-        tuning->addWidget(new TUpDown(name, Qt::Vertical, -30000, 30000, panel));
+    const std::pair<const char*, double> steps[] = {
+        {"SpnVfo10", 20}, {"SpnVfo100", 100}, {"SpnVfo400", 500}, {"SpnVfo1000", 1000}, {"SpnVfo5000", 5000}};
+    for (size_t k = 0; k < vfoSteps_.size(); ++k) {
+        auto* upDown = new TUpDown(steps[k].first, Qt::Vertical, -30000, 30000, panel);
+        const double stepHz = steps[k].second;
+        connect(upDown, &TUpDown::Clicked, this,
+                [this, stepHz](bool up) { emit DialStepClicked(up ? stepHz : -stepHz); });
+        upDown->setEnabled(false);
+        vfoSteps_[k] = upDown;
+        tuning->addWidget(upDown);
+    }
     grid->addLayout(tuning, 0, 1, 2, 1);
     grid->setColumnStretch(0, 1);
     column->addWidget(panel);
@@ -118,9 +129,28 @@ void TAusgabe::BlankFrequencyDisplays() {
 
 void TAusgabe::ShowStationText(const QString& text) { SetStatusPanel(1, text); }
 
-void TAusgabe::ShowCorrectionMode(int correctionMode) {
-    SetStatusPanel(3, QString::fromStdString(CorrectionModeText(correctionMode)));
+void TAusgabe::ShowCorrectionModeText(const QString& text) { SetStatusPanel(3, text); }
+
+void TAusgabe::DrawFrequencyDisplay(const QString& text) {
+    rxTx_->DrawText(QPoint(0, 0), QString(26, ' '), kSilver);  // 26 blanks clear the last text
+    rxTx_->DrawText(QPoint(0, 2), text, kSilver);
 }
+
+void TAusgabe::ShowCorrection(const QString& text, bool alsoReceive) {
+    revNor_->setText(text);
+    if (alsoReceive) revNorRx_->setText(text);
+}
+
+void TAusgabe::SetDialStepsEnabled(bool enabled) {
+    for (TUpDown* upDown : vfoSteps_) {
+        upDown->setEnabled(enabled);
+        if (!enabled) upDown->SetPosition(0);
+    }
+}
+
+void TAusgabe::SetToggleEnabled(TToggle toggle, bool enabled) { Toggle(toggle)->setEnabled(enabled); }
+
+void TAusgabe::SetSatModeOffEnabled(bool enabled) { satModeOff_->setEnabled(enabled); }
 
 void TAusgabe::ShowPreviewControls(bool preview) {
     for (TToggle toggle : {TToggle::Rotor, TToggle::Cat, TToggle::Wechsel, TToggle::Vfo})

@@ -133,7 +133,8 @@ void TAusgabe::CreateMenus() {
     bar->setObjectName("MainMenu1");
     QMenu* file = SubMenu(bar, "menDatei", "&File");
     MenuAction(file, "menOpen", "O&pen");
-    MenuAction(file, "menSatMode", "&Sat mode off");
+    satModeOff_ = MenuAction(file, "menSatMode", "&Sat mode off");
+    connect(satModeOff_, &QAction::triggered, this, &TAusgabe::SatModeOffRequested);
     connect(MenuAction(file, "menBeenden", "&Quit"), &QAction::triggered, this, &TAusgabe::QuitRequested);
     bar->addMenu(file);
 
@@ -149,9 +150,9 @@ void TAusgabe::CreateMenus() {
         return action;
     };
     connect(topLevel("menList", "&Satellites"), &QAction::triggered, this, &TAusgabe::SatellitesRequested);
-    topLevel("menSetUp", "&CAT");
+    connect(topLevel("menSetUp", "&CAT"), &QAction::triggered, this, &TAusgabe::CatDialogRequested);
     topLevel("menHin", "&Rotor");
-    topLevel("menMode", "&Mode");
+    connect(topLevel("menMode", "&Mode"), &QAction::triggered, this, &TAusgabe::ModeDialogRequested);
     connect(topLevel("menOptionen", "&Options"), &QAction::triggered, this, &TAusgabe::OptionsRequested);
 
     QMenu* programs = SubMenu(bar, "menProg", "&Programs");

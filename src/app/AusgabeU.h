@@ -62,7 +62,14 @@ public:
     void BlankDopplerText();  // 25 blanks at (0, 2): warm-up
     void BlankFrequencyDisplays();  // 27 and 25 blanks: preview and MA
     void ShowStationText(const QString& text);  // status panel 1
-    void ShowCorrectionMode(int correctionMode);  // status panel 3
+    void ShowCorrectionModeText(const QString& text);  // status panel 3
+    // The radio controls: ptbRxTx, lblRevNor (and lblRevNorRx), the dial up-downs,
+    // "&Sat mode off".
+    void DrawFrequencyDisplay(const QString& text);
+    void ShowCorrection(const QString& text, bool alsoReceive);
+    void SetDialStepsEnabled(bool enabled);
+    void SetToggleEnabled(TToggle toggle, bool enabled);
+    void SetSatModeOffEnabled(bool enabled);
     TTextLineBox* DataLine() const { return dataLine_; }
     TTextLineBox* FrequencyDisplay() const { return rxTx_; }
     TTextLineBox* DopplerLine() const { return rxTx2_; }
@@ -101,6 +108,10 @@ signals:
     // A click on a label of the toggle panel.
     void ToggleClicked(kelvora::TToggle toggle);
     void StatusBarClicked();
+    void DialStepClicked(double deltaHz);  // SpnVfo10 .. SpnVfo5000
+    void SatModeOffRequested();  // "&Sat mode off"
+    void CatDialogRequested();  // "&CAT"
+    void ModeDialogRequested();  // "&Mode"
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,6 +136,10 @@ private:
     QLabel* stepCaption_ = nullptr;  // lblFrStep
     TTextLineBox* rxTx_ = nullptr;  // ptbRxTx
     TTextLineBox* rxTx2_ = nullptr;  // ptbRxTx2
+    QLabel* revNor_ = nullptr;
+    QLabel* revNorRx_ = nullptr;
+    std::array<TUpDown*, 5> vfoSteps_{};  // SpnVfo10 .. SpnVfo5000
+    QAction* satModeOff_ = nullptr;  // menSatMode
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;

@@ -9,6 +9,9 @@
 #include "StartSettingsApply.h"
 #include "WindowLayout.h"
 #include "PreviewControl.h"
+#include "QtSerialPort.h"
+#include "RadioWindow.h"
+#include "SteadyCatPause.h"
 #include "WindowShells.h"
 
 #include <QApplication>
@@ -36,6 +39,8 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
                                        satellite_.Selection(), satellite_.Catalog(), satellite_.Passes(), prompt_}),
       outputPart_({state_, satellite_.Orbit(), satellite_.Site(), satellite_.Track(), satellite_.Selection(),
                    satellite_.Catalog(), satellite_.SquintSlots(), mapPart_.Sun(), satellite_.Passes()}),
+      radio_({state_, prompt_, satellite_, [this](int set) { return satellite_.SatelliteName(set); }},
+             std::make_unique<TQtSerialPort>(), std::make_unique<TSteadyCatPause>()),
       cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
     EndApplication = [](int code) { QCoreApplication::exit(code); };
     sequence_.SystemZoneHours = [this] {
@@ -77,9 +82,8 @@ void TKelvoraApp::CreateWindows() {
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
-    CreateShellDialog("TSeiten", "CAT Tuning", true);
     CreatePreviewDialogs();
-    CreateShellDialog("TMode", "Mode", true);
+    WireRadioControls();
     WireMapToggles();
 }
 
@@ -157,8 +161,21 @@ void TKelvoraApp::Timer2Timer() {
     ticks_->Start();
 }
 
-void TKelvoraApp::ShutdownRadioAndServers() {
-    radio_.ShutDownRadio();
+void TKelvoraApp::WireRadioControls() {
+    radioWindow_ = std::make_unique<TRadioWindow>(*main_, *ticks_, state_);
+    radio_.AttachWindow(*radioWindow_, main_);
+    connect(main_, &TAusgabe::ToggleClicked, this, [this](TToggle toggle) {
+        if (toggle == TToggle::Cat) radio_.CatOnOff();
+        if (toggle == TToggle::Cw) radio_.CwToggle();
+    });
+    connect(main_, &TAusgabe::DialStepClicked, this, [this](double deltaHz) { radio_.DialStep(deltaHz); });
+    connect(main_, &TAusgabe::SatModeOffRequested, this, [this] { radio_.SatModeOff(); });
+    connect(main_, &TAusgabe::CatDialogRequested, this, [this] { radio_.OpenTuningDialog(); });
+    connect(main_, &TAusgabe::ModeDialogRequested, this, [this] { radio_.OpenModeDialog(); });
+}
+
+void TKelvoraApp::ShutdownRadioAndServers(TShutdownPath path) {
+    radio_.ShutDownRadio(path);
     rotor_.ShutDownRotor();
 }
 
@@ -174,14 +191,14 @@ void TKelvoraApp::menBeendenClick() {
         prompt_.Message("The window position was not saved:\n" + error, IOperatorPrompt::Icon::Error);
         exitCode = ExitSaveFailed;
     }
-    ShutdownRadioAndServers();
+    ShutdownRadioAndServers(TShutdownPath::QuitMenu);
     End(exitCode);
 }
 
 bool TKelvoraApp::FormCloseQuery() {
     if (ended_) return true;
     ticks_->Stop();
-    ShutdownRadioAndServers();
+    ShutdownRadioAndServers(TShutdownPath::WindowClose);
     End(exitCode_);
     return true;
 }

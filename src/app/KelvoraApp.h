@@ -10,6 +10,7 @@
 #include "MapPart.h"
 #include "OutputPart.h"
 #include "NullParts.h"
+#include "RadioPart.h"
 #include "SatellitePart.h"
 #include "Parts.h"
 #include "StartupSequence.h"
@@ -28,6 +29,7 @@ class TVorschau;
 class TMAInp;
 class TPreviewControl;
 class TTickTimer;
+class TRadioWindow;
 
 struct TAppOptions {
     QString DataFolder;
@@ -75,7 +77,8 @@ private:
     void ApplyWindowSize(char option);
     void End(int exitCode);
     void StopUnattended(int exitCode);
-    void ShutdownRadioAndServers();
+    void ShutdownRadioAndServers(TShutdownPath path);
+    void WireRadioControls();
     TParts Parts() { return {satellite_, mapPart_, outputPart_, radio_, rotor_}; }
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
     void CreateShellDialog(const char* className, const char* caption, bool placed);
@@ -93,8 +96,9 @@ private:
     std::unique_ptr<TPreviewControl> preview_;
     TMapPart mapPart_;
     TOutputPart outputPart_;
-    // Until the radio and the rotor are built.
-    TNullRadioPart radio_;
+    TRadioPart radio_;
+    std::unique_ptr<TRadioWindow> radioWindow_;
+    // Until the rotor is built.
     TNullRotorPart rotor_;
     TrackingCycle cycle_;
     StartupSequence sequence_;

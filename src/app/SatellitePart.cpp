@@ -31,6 +31,10 @@ QString TSatellitePart::CatalogName(int set) const {
     return QString::fromLatin1(catalog_.Name(set));
 }
 
+std::string TSatellitePart::SatelliteName(int set) const {
+    return set >= 1 && set <= catalog_.Count() ? catalog_.Name(set) : std::string();
+}
+
 double TSatellitePart::ActiveRevsPerDay() const {
     return TOrbitModel::IsValidSlot(selection_.ActiveSet) ? orbit_.Slot(selection_.ActiveSet).RevsPerDay : 0.0;
 }

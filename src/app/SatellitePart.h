@@ -64,6 +64,8 @@ public:
     TSatGroups& Groups() { return *groups_; }
     TSatWahl* SelectionWindow() const { return satWahl_; }
     double ActiveRevsPerDay() const;
+    // The name of a set as the element file has it (Latin-1 bytes); empty for none.
+    std::string SatelliteName(int set) const;
 
     // ISatellitePart.
     void ReadGroupList() override;

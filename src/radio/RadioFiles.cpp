@@ -59,6 +59,26 @@ void LoadRtsDtr(const QString& dataFolder, TRadioDefinition& radio) {
     ReadRts12(RequiredFile(dataFolder, "RTS12.SQF"), radio);
 }
 
+TDopplerTable LoadDopplerTable(const QString& dataFolder) {
+    return ParseDopplerTable(RequiredFile(dataFolder, "Doppler.SQF"));
+}
+
+int LoadCorrectionMode(const QString& dataFolder) {
+    const std::optional<int> mode = ParseCorrectionMode(RequiredFile(dataFolder, "KorrMod.SQF"));
+    if (!mode) throw ConfigError("KorrMod.SQF", 1, QStringLiteral("The correction mode is not a whole number"));
+    return *mode;
+}
+
+std::optional<int> StoredCorrectionMode(const QString& dataFolder) {
+    try {
+        std::string bytes;
+        if (!OptionalFile(dataFolder, "KorrMod.SQF", bytes)) return std::nullopt;
+        return ParseCorrectionMode(bytes);
+    } catch (const ConfigError&) {
+        return std::nullopt;
+    }
+}
+
 double LoadInterval(const QString& dataFolder) {
     std::string bytes;
     if (!OptionalFile(dataFolder, "IntVCatISS.SQF", bytes)) return kDefaultIntervalHz;

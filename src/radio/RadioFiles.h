@@ -7,7 +7,10 @@
 #include <QString>
 #include <string>
 
+#include "DopplerModel.h"
 #include "RadioDefinition.h"
+
+#include <optional>
 
 namespace kelvora {
 
@@ -19,6 +22,13 @@ void LoadRtsDtr(const QString& dataFolder, TRadioDefinition& radio);  // "RTS12.
 
 // The threshold in Hz; 100 when the file is missing.
 double LoadInterval(const QString& dataFolder);
+// "Doppler.SQF", the frequency table; missing: ConfigError.
+TDopplerTable LoadDopplerTable(const QString& dataFolder);
+// "KorrMod.SQF": the stored correction mode; missing or not a whole number:
+// ConfigError (the start-up step stops).
+int LoadCorrectionMode(const QString& dataFolder);
+// The same when a new entry asks for it during the run: nothing instead of an error.
+std::optional<int> StoredCorrectionMode(const QString& dataFolder);
 // "Store Interval": rewrites the file safely; false with a reason, the old file kept.
 bool StoreInterval(const QString& dataFolder, double intervalHz, QString* error);
 

@@ -25,7 +25,7 @@ public:
     void CycleUpdate() override {}
     void ActiveSatelliteChanged(TSatelliteChange) override {}
     void ClearCatHoldState() override {}
-    void ShutDownRadio() override {}
+    void ShutDownRadio(TShutdownPath) override {}
 };
 
 class TNullRotorPart final : public IRotorPart {

@@ -18,6 +18,9 @@ enum class TSatelliteChange {
     NewTrackingRun,  // a tracking run started (start-up, satellite block again)
 };
 
+// How the program ends: the radio's last commands differ.
+enum class TShutdownPath { QuitMenu, WindowClose };
+
 // The element sets, the selection, the orbit computation and the letters. The
 // selection is the one home of the tracked sets and the active satellite.
 class ISatellitePart {
@@ -111,7 +114,7 @@ public:
     // A tracking run.
     virtual void ActiveSatelliteChanged(TSatelliteChange reason) = 0;
     virtual void ClearCatHoldState() = 0;
-    virtual void ShutDownRadio() = 0;
+    virtual void ShutDownRadio(TShutdownPath path) = 0;
 };
 
 // The rotor and the server links.

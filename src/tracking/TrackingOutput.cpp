@@ -128,17 +128,6 @@ std::string StationText(double longitude, double latitude, char sep) {
     return " Obs.: " + FormatPattern(longitude, "##0.0", sep) + " / " + FormatPattern(latitude, "##0.0", sep);
 }
 
-std::string CorrectionModeText(int correctionMode) {
-    switch (correctionMode) {
-        case 1:
-            return " Doppl.Corr.: Uplink";
-        case 2:
-            return " Doppl.Corr.: Downlink";
-        default:
-            return " Doppl.Corr.: Upl/Dwnl";
-    }
-}
-
 std::string StepCaptionText(int layoutSize) {
     switch (layoutSize) {
         case 2:

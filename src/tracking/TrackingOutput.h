@@ -52,8 +52,6 @@ inline constexpr int FrequencyBlankWidth = 27;
 
 // Status panel 1.
 std::string StationText(double longitude, double latitude, char decimalSeparator);
-// Status panel 3 for correction mode 0, 1, 2.
-std::string CorrectionModeText(int correctionMode);
 // lblFrStep for the layout size.
 std::string StepCaptionText(int layoutSize);
 

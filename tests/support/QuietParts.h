@@ -74,7 +74,7 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     double DownlinkShift() override { return 0.0; }
     void CycleUpdate() override {}
     void ClearCatHoldState() override {}
-    void ShutDownRadio() override {}
+    void ShutDownRadio(TShutdownPath) override {}
     // Rotor.
     void ReadRotorFiles() override {}
     void ReadRotorOptions() override {}

@@ -154,12 +154,10 @@ TEST(DopplerLine, ShiftsLineUpWhateverTheirSigns) {
     EXPECT_TRUE(DopplerLineDrawn(-0.0011));
 }
 
-TEST(StatusTexts, StationCorrectionModeAndStepCaptions) {
+// The correction-mode texts belong to the Doppler model (tests/radio).
+TEST(StatusTexts, StationAndStepCaptions) {
     EXPECT_EQ(StationText(13.5, 48.25, ','), " Obs.: 13,5 / 48,3");
     EXPECT_EQ(StationText(350.04, -33.9, '.'), " Obs.: 350.0 / -33.9");
-    EXPECT_EQ(CorrectionModeText(0), " Doppl.Corr.: Upl/Dwnl");
-    EXPECT_EQ(CorrectionModeText(1), " Doppl.Corr.: Uplink");
-    EXPECT_EQ(CorrectionModeText(2), " Doppl.Corr.: Downlink");
     EXPECT_EQ(StepCaptionText(3), "20  100 500  1k   5k");
     EXPECT_EQ(StepCaptionText(2), "20   100  500  1K    5K");
     EXPECT_EQ(StepCaptionText(5), "20   100  500   1K   5K");

@@ -1,0 +1,94 @@
+// The radio part in the window: the frequency panel and the Doppler line follow the
+// active satellite's "Doppler.SQF" entry, and the radio controls reach the radio.
+#include "AusgabeU.h"
+#include "KelvoraApp.h"
+#include "KitAppFixture.h"
+#include "TextLineBox.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+using namespace kelvora;
+using namespace kelvora::test;
+
+namespace {
+QStringList Fields(const TTextLineBox* box) { return box->Text().split(' ', Qt::SkipEmptyParts); }
+
+QString ToggleText(TKelvoraApp& app, const char* name) { return app.MainWindow()->findChild<QLabel*>(name)->text(); }
+}  // namespace
+
+// The kit's first ISS entry is 145800 kHz down, 145200 kHz up, a normal transponder,
+// correction on both links: each frequency is its nominal value plus its own shift, and
+// the uplink shift has the other sign, scaled by the ratio of the two frequencies.
+TEST(RadioPanel, FrequenciesAreTheNominalOnesPlusTheirShifts) {
+    KitApp k;
+    TKelvoraApp& app = k.Create();
+    ASSERT_TRUE(app.FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
+    for (int tick = 0; tick < 3; ++tick) {  // past the warm-up
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+    }
+    const QStringList frequencies = Fields(app.MainWindow()->FrequencyDisplay());
+    const QStringList shifts = Fields(app.MainWindow()->DopplerLine());
+    ASSERT_EQ(frequencies.size(), 2) << app.MainWindow()->FrequencyDisplay()->Text().toStdString();
+    ASSERT_EQ(shifts.size(), 2) << app.MainWindow()->DopplerLine()->Text().toStdString();
+    const double down = shifts[0].toDouble();
+    const double up = shifts[1].toDouble();
+    EXPECT_NEAR(frequencies[0].toDouble(), 145800 + down, 1e-9);
+    EXPECT_NEAR(frequencies[1].toDouble(), 145200 + up, 1e-9);
+    EXPECT_NEAR(up, -down * 145200 / 145800, 0.002);
+    EXPECT_GT(std::abs(down), 0.1);  // the ISS moves several km/s along the line of sight
+    EXPECT_EQ(app.MainWindow()->StatusPanel(3), " Doppl.Corr.: Upl/Dwnl");
+}
+
+TEST(RadioPanel, CatSwitchAndDialogsWithoutAPort) {
+    KitApp k;
+    TKelvoraApp& app = k.Create();
+    ASSERT_TRUE(app.FormShow().Completed);
+    TAusgabe& main = *app.MainWindow();
+    // The kit has no CAT port: the switch still turns, and nothing is opened.
+    emit main.ToggleClicked(TToggle::Cat);
+    EXPECT_EQ(ToggleText(app, "lblCat"), "C+");
+    EXPECT_TRUE(app.State().Tracking.CatOn);
+    emit main.ToggleClicked(TToggle::Cat);
+    EXPECT_EQ(ToggleText(app, "lblCat"), "C-");
+    EXPECT_FALSE(app.State().Tracking.CatOn);
+
+    struct Case {
+        const char* menu;
+        const char* dialog;
+        const char* caption;
+    };
+    const Case cases[] = {{"menSetUp", "Seiten", "CAT Tuning"}, {"menMode", "Mode", "Mode"}};
+    for (const Case& c : cases) {
+        main.findChild<QAction*>(c.menu)->trigger();
+        auto* dialog = main.findChild<QDialog*>(c.dialog);
+        ASSERT_NE(dialog, nullptr) << c.menu;
+        EXPECT_TRUE(dialog->isVisible()) << c.menu;
+        EXPECT_EQ(dialog->windowTitle(), c.caption);
+        dialog->hide();
+    }
+    // "&Sat mode off" only for a Yaesu radio other than the FT-736R, as the kit's is.
+    EXPECT_TRUE(main.findChild<QAction*>("menSatMode")->isEnabled());
+    EXPECT_TRUE(k.prompt.Messages.isEmpty()) << k.prompt.Messages.join("|").toStdString();
+}
+
+TEST(RadioPanel, SatModeOffOnlyForYaesuRadiosButTheFt736r) {
+    struct Case {
+        const char* family;
+        const char* yaesuModel;
+        bool enabled;
+    };
+    const Case cases[] = {{"Yaesu", "FT-847", true}, {"Yaesu", "FT-736R", false}, {"Icom", "FT-847", false}};
+    for (const Case& c : cases) {
+        KitApp k;
+        k.data.Write("TRX.SQF", QByteArray(c.family) + "\r\n");
+        k.data.Write("YaesuPar.SQF", "1\r\n1\r\n9600\r\n" + QByteArray(c.yaesuModel) + "\r\n");
+        TKelvoraApp& app = k.Create();
+        ASSERT_TRUE(app.FormShow().Completed) << c.family << " " << c.yaesuModel;
+        EXPECT_EQ(app.MainWindow()->findChild<QAction*>("menSatMode")->isEnabled(), c.enabled)
+            << c.family << " " << c.yaesuModel;
+    }
+}
