@@ -42,8 +42,7 @@ public:
 // Opens the port on the device, selects kEntry and switches CAT on; then runs the
 // first three cycles, past the mode commands of the second. False when the port
 // did not open.
-inline bool StartCat(TCatControl& cat, TDopplerModel& doppler, const TCatRadioSetup& setup,
-                     const std::string& device) {
+inline bool StartCat(TCatControl& cat, TDopplerModel& doppler, const TCatRadioSetup& setup, const std::string& device) {
     doppler.SetTable({kEntry});
     cat.InitCat(setup);
     std::string message;

@@ -188,10 +188,7 @@ void BM_CycleUpdatePty(benchmark::State& state) {
     state.counters["bytes_per_cycle"] = perCycle(static_cast<double>(radio.Bytes - bytesBefore));
     if (cat.Fields().CatError) state.SkipWithError("the radio failed");
 }
-BENCHMARK(BM_CycleUpdatePty)
-    ->ArgsProduct({{0, 1, 2}, {0, 10}})
-    ->UseRealTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CycleUpdatePty)->ArgsProduct({{0, 1, 2}, {0, 10}})->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvora
