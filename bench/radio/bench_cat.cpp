@@ -8,29 +8,20 @@
 #include <memory>
 #include <string>
 
+#include "CatBenchParts.h"
 #include "CatControl.h"
 
 namespace kelvora {
 namespace {
 
-const TDopplerEntry kEntry{"OSCAR-TEST", 435800.0, 145900.0, "USB", "LSB", "REV", 0.0, 0.0};
+using bench::kEntry;
+using bench::Setup;
+using bench::SilentDisplay;
 
 struct Family {
     const char* name;
     TCatRadioSetup setup;
 };
-
-TCatRadioSetup Setup(TRadioFamily family, const char* model) {
-    TCatRadioSetup s;
-    s.Family = family;
-    s.Model = model;
-    s.YaesuRxOpcode = 30;
-    s.YaesuTxOpcode = 46;
-    s.IcomRxAddress = s.IcomTxAddress = 0xA2;
-    s.KenwoodSatChar = '1';
-    s.KenwoodTraceOption = "TraceOff";
-    return s;
-}
 
 const Family kFamilies[] = {
     {"FT-847", Setup(TRadioFamily::Yaesu, "FT-847")},
@@ -75,20 +66,6 @@ public:
     void Pause(std::chrono::milliseconds) override { ++Count; }
 };
 
-class SilentDisplay final : public ICatDisplay {
-public:
-    void ShowCatSwitch(bool) override {}
-    void ShowCwSwitch(bool, bool) override {}
-    void ShowTransmit(bool) override {}
-    void HideTransmitLabels() override {}
-    void ShowCorrection(double) override {}
-    void ShowVfoMode(bool) override {}
-    void RefreshFrequencyDisplay() override {}
-    void ShowMessage(const std::string&) override {}
-    void HoldTrackingForStep() override {}
-    void ResetWarmUp() override {}
-};
-
 std::unique_ptr<TCatProtocol> MakeProtocol(const TCatRadioSetup& s) {
     switch (s.Family) {
         case TRadioFamily::Yaesu:
@@ -122,22 +99,12 @@ void BM_CycleUpdate(benchmark::State& state) {
     const Family& f = kFamilies[state.range(0)];
     state.SetLabel(f.name);
     TDopplerModel doppler;
-    doppler.SetTable({kEntry});
     AnsweringPort port;
     CountingPause pauser;
     SilentDisplay display;
     TNullRadioServerLink server;
     TCatControl cat(doppler, port, pauser, display, server);
-    cat.InitCat(f.setup);
-    std::string message;
-    cat.OpenCatPort(CatPortSettings(f.setup, 1, "/dev/null"), &message);
-    cat.SatelliteChanged(kEntry.Name, 1);
-    cat.Fields().StartupDone = true;
-    cat.CatOn();
-    for (int i = 0; i < 3; ++i) {  // past the mode commands of the second cycle
-        doppler.UpdateDoppler(-3.0 - i, 1);
-        cat.CycleUpdate();
-    }
+    bench::StartCat(cat, doppler, f.setup, "/dev/null");
     pauser.Count = 0;
     port.Waits = 0;
     // Each cycle moves the downlink by kilohertz, so every cycle sends.

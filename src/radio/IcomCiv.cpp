@@ -1,7 +1,6 @@
 #include "IcomCiv.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "FrequencyText.h"
 
@@ -111,15 +110,19 @@ std::optional<TIcomFrequency> TIcomCiv::ParseFrequencyAnswer(std::string_view an
     const size_t data = at + 5;
     if (answer.size() < data + 6 || Byte(answer, data + 5) != kEnd) return std::nullopt;
     std::string digits;
+    long long hz = 0;
     for (size_t i = 5; i-- > 0;) {  // most significant pair last on the wire
         const std::uint8_t b = Byte(answer, data + i);
         if (!IsBcd(b)) return std::nullopt;
         digits += static_cast<char>('0' + (b >> 4));
         digits += static_cast<char>('0' + (b & 0x0F));
+        hz = hz * 100 + (b >> 4) * 10 + (b & 0x0F);
     }
     TIcomFrequency f;
     f.Text = digits.substr(0, 7) + "." + digits.substr(7);
-    f.KHz = std::strtod(f.Text.c_str(), nullptr);
+    // From the digits, not the text: reading "0145800.500" back would follow the
+    // desktop's decimal comma and drop the hertz.
+    f.KHz = static_cast<double>(hz) / 1000.0;
     return f;
 }
 

@@ -1,6 +1,7 @@
 // Icom CI-V frames with the radio's addresses, and the answers read back.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
 #include <string>
 
@@ -198,6 +199,32 @@ TEST(IcomAnswers, FrequencyAnswerAfterTheEcho) {
         }
     }
     EXPECT_DOUBLE_EQ(radio.ParseFrequencyAnswer(Bytes(cases[0].hex))->KHz, 145800.0);
+}
+
+// The program runs in the desktop's locale (the application object sets it); a
+// decimal comma there must not cut the hertz off a frequency read back.
+class DecimalCommaLocale {
+public:
+    DecimalCommaLocale() : before_(std::setlocale(LC_NUMERIC, nullptr)) {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "nl_NL.UTF-8", "ru_RU.UTF-8"})
+            if (std::setlocale(LC_NUMERIC, name) && std::localeconv()->decimal_point == std::string(",")) return;
+        std::setlocale(LC_NUMERIC, before_.c_str());
+    }
+    ~DecimalCommaLocale() { std::setlocale(LC_NUMERIC, before_.c_str()); }
+    bool Active() const { return std::localeconv()->decimal_point == std::string(","); }
+
+private:
+    std::string before_;
+};
+
+TEST(IcomAnswers, FrequencyValueKeepsTheHertzUnderADecimalComma) {
+    const DecimalCommaLocale comma;
+    if (!comma.Active()) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const TIcomCiv radio(TIcomModel::IC9700, kR, kT);
+    const auto f = radio.ParseFrequencyAnswer(Bytes("FE FE 60 00 03 FD FE FE 00 60 03 21 05 80 45 01 FD"));
+    ASSERT_TRUE(f.has_value());
+    EXPECT_EQ(f->Text, "0145800.521");
+    EXPECT_DOUBLE_EQ(f->KHz, 145800.521);
 }
 
 TEST(IcomAnswers, TransmitStateAnswer) {
