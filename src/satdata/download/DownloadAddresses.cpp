@@ -48,7 +48,7 @@ TDownloadPlan PlanDownload(const QString& address) {
     const QString text = address.trimmed();
     plan.Kind = text.contains(QStringLiteral("GROUP")) ? TDownloadKind::GroupQuery : TDownloadKind::ElementFile;
     plan.FileName = plan.Kind == TDownloadKind::GroupQuery ? GroupQueryFileName(text) : ElementFileName(text);
-    plan.Request = QUrl(text, QUrl::StrictMode);
+    plan.Request = QUrl(text);
     const QString scheme = plan.Request.scheme();
     if (!plan.Request.isValid() || plan.Request.host().isEmpty() || (scheme != "http" && scheme != "https"))
         plan.Problem = QStringLiteral("Only http and https addresses can be downloaded.");

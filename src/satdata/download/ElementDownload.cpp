@@ -108,6 +108,8 @@ QString ReplyProblem(const QNetworkReply& reply, int maxRedirects) {
     switch (reply.error()) {
         case QNetworkReply::InsecureRedirectError:
             return QStringLiteral("The server redirected an https address to http; it was not followed.");
+        case QNetworkReply::RemoteHostClosedError:
+            return QStringLiteral("The server closed the connection before the whole file came.");
         case QNetworkReply::TooManyRedirectsError:
             return QStringLiteral("More than %1 redirects.").arg(maxRedirects);
         default:
