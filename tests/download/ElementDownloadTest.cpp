@@ -36,11 +36,11 @@ const QByteArray OldFile = "THE OLD FILE\r\n1 00001U\r\n2 00001\r\n";
 TDownloadResult RunDownload(TElementDownload& download, const QString& address) {
     std::optional<TDownloadResult> result;
     QEventLoop loop;
-    const auto connection = QObject::connect(&download, &TElementDownload::Finished, &loop,
-                                             [&](const TDownloadResult& r) {
-                                                 result = r;
-                                                 loop.quit();
-                                             });
+    const auto connection =
+        QObject::connect(&download, &TElementDownload::Finished, &loop, [&](const TDownloadResult& r) {
+            result = r;
+            loop.quit();
+        });
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     EXPECT_TRUE(download.Start(address));
     EXPECT_FALSE(result.has_value()) << "ended inside Start";
@@ -113,8 +113,8 @@ TEST_P(TransferTest, StoresOnlyAWholeGoodAnswer) {
         EXPECT_FALSE(result.Reason.isEmpty());
     }
     // Nothing else is left behind: no temporary file, no half file under another name.
-    EXPECT_EQ(KeplerFiles(), c.OldFileThere || c.Outcome == TDownloadOutcome::Stored ? QStringList{c.Target}
-                                                                                   : QStringList{});
+    EXPECT_EQ(KeplerFiles(),
+              c.OldFileThere || c.Outcome == TDownloadOutcome::Stored ? QStringList{c.Target} : QStringList{});
 }
 
 constexpr auto Stored = TDownloadOutcome::Stored;
@@ -127,43 +127,97 @@ const QByteArray CutOff = "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\nConnection
 INSTANTIATE_TEST_SUITE_P(
     Http, TransferTest,
     ::testing::Values(
-        TransferCase{"DirectTwoLineFile", {{"/tle/nasabare.txt", HttpResponse("200 OK", Tle)}}, "/tle/nasabare.txt",
-                     "nasabare.txt", false, Stored, Tle},
-        TransferCase{"DirectReplacesOld", {{"/tle/nasa.all", HttpResponse("200 OK", Tle)}}, "/tle/nasa.all", "nasa.all",
-                     true, Stored, Tle},
-        TransferCase{"DirectXmlRejected", {{"/omm/nasa.all", HttpResponse("200 OK", Xml)}}, "/omm/nasa.all",
-                     "nasa.all", true, NoData, {}},
-        TransferCase{"DirectCsvRejected", {{"/omm/nasa.all", HttpResponse("200 OK", Csv)}}, "/omm/nasa.all",
-                     "nasa.all", true, NoData, {}},
+        TransferCase{"DirectTwoLineFile",
+                     {{"/tle/nasabare.txt", HttpResponse("200 OK", Tle)}},
+                     "/tle/nasabare.txt",
+                     "nasabare.txt",
+                     false,
+                     Stored,
+                     Tle},
+        TransferCase{"DirectReplacesOld",
+                     {{"/tle/nasa.all", HttpResponse("200 OK", Tle)}},
+                     "/tle/nasa.all",
+                     "nasa.all",
+                     true,
+                     Stored,
+                     Tle},
+        TransferCase{"DirectXmlRejected",
+                     {{"/omm/nasa.all", HttpResponse("200 OK", Xml)}},
+                     "/omm/nasa.all",
+                     "nasa.all",
+                     true,
+                     NoData,
+                     {}},
+        TransferCase{"DirectCsvRejected",
+                     {{"/omm/nasa.all", HttpResponse("200 OK", Csv)}},
+                     "/omm/nasa.all",
+                     "nasa.all",
+                     true,
+                     NoData,
+                     {}},
         TransferCase{"NotFound", {}, "/tle/nasa.all", "nasa.all", true, Failed, {}},
-        TransferCase{"ServerError", {{"/tle/nasa.all", HttpResponse("500 Internal Server Error", Tle)}},
-                     "/tle/nasa.all", "nasa.all", true, Failed, {}},
+        TransferCase{"ServerError",
+                     {{"/tle/nasa.all", HttpResponse("500 Internal Server Error", Tle)}},
+                     "/tle/nasa.all",
+                     "nasa.all",
+                     true,
+                     Failed,
+                     {}},
         TransferCase{"RedirectChain",
                      {{"/current/nasabare.txt", HttpRedirect("302 Found", "/mirror/a")},
                       {"/mirror/a", HttpRedirect("301 Moved Permanently", "/final/b.txt")},
                       {"/final/b.txt", HttpResponse("200 OK", Tle)}},
-                     "/current/nasabare.txt", "nasabare.txt", true, Stored, Tle},
-        TransferCase{"RedirectLoop", {{"/loop/nasa.all", HttpRedirect("302 Found", "/loop/nasa.all")}},
-                     "/loop/nasa.all", "nasa.all", true, Failed, {}},
-        TransferCase{"StallsBeforeAnswer", {{"/slow/nasa.all", {}, Mode::Stall}}, "/slow/nasa.all", "nasa.all", true,
-                     Failed, {}},
-        TransferCase{"StallsMidBody",
-                     {{"/slow/nasa.all", CutOff, Mode::Stall}},
+                     "/current/nasabare.txt",
+                     "nasabare.txt",
+                     true,
+                     Stored,
+                     Tle},
+        TransferCase{"RedirectLoop",
+                     {{"/loop/nasa.all", HttpRedirect("302 Found", "/loop/nasa.all")}},
+                     "/loop/nasa.all",
+                     "nasa.all",
+                     true,
+                     Failed,
+                     {}},
+        TransferCase{"StallsBeforeAnswer",
+                     {{"/slow/nasa.all", {}, Mode::Stall}},
                      "/slow/nasa.all",
                      "nasa.all",
                      true,
                      Failed,
                      {}},
+        TransferCase{
+            "StallsMidBody", {{"/slow/nasa.all", CutOff, Mode::Stall}}, "/slow/nasa.all", "nasa.all", true, Failed, {}},
         TransferCase{"CutOffMidBody", {{"/cut/nasa.all", CutOff}}, "/cut/nasa.all", "nasa.all", true, Failed, {}},
-        TransferCase{"EmptyAnswer", {{"/empty/nasa.all", HttpResponse("200 OK", {})}}, "/empty/nasa.all", "nasa.all",
-                     true, Failed, {}},
-        TransferCase{"GroupQueryTle", {{"/gp.php?GROUP=amateur&FORMAT=tle", HttpResponse("200 OK", Tle)}},
-                     "/gp.php?GROUP=amateur&FORMAT=tle", "amateur.tle", true, Stored, Tle},
+        TransferCase{"EmptyAnswer",
+                     {{"/empty/nasa.all", HttpResponse("200 OK", {})}},
+                     "/empty/nasa.all",
+                     "nasa.all",
+                     true,
+                     Failed,
+                     {}},
+        TransferCase{"GroupQueryTle",
+                     {{"/gp.php?GROUP=amateur&FORMAT=tle", HttpResponse("200 OK", Tle)}},
+                     "/gp.php?GROUP=amateur&FORMAT=tle",
+                     "amateur.tle",
+                     true,
+                     Stored,
+                     Tle},
         // A group query stores whatever form it asked for; the readers know them all.
-        TransferCase{"GroupQueryXmlStored", {{"/gp.php?GROUP=amateur&FORMAT=xml", HttpResponse("200 OK", Xml)}},
-                     "/gp.php?GROUP=amateur&FORMAT=xml", "amateur.xml", false, Stored, Xml},
-        TransferCase{"GroupQueryCsvStored", {{"/gp.php?GROUP=weather&FORMAT=csv", HttpResponse("200 OK", Csv)}},
-                     "/gp.php?GROUP=weather&FORMAT=csv", "weather.csv", false, Stored, Csv},
+        TransferCase{"GroupQueryXmlStored",
+                     {{"/gp.php?GROUP=amateur&FORMAT=xml", HttpResponse("200 OK", Xml)}},
+                     "/gp.php?GROUP=amateur&FORMAT=xml",
+                     "amateur.xml",
+                     false,
+                     Stored,
+                     Xml},
+        TransferCase{"GroupQueryCsvStored",
+                     {{"/gp.php?GROUP=weather&FORMAT=csv", HttpResponse("200 OK", Csv)}},
+                     "/gp.php?GROUP=weather&FORMAT=csv",
+                     "weather.csv",
+                     false,
+                     Stored,
+                     Csv},
         TransferCase{"GroupQueryNotFound", {}, "/gp.php?GROUP=amateur&FORMAT=tle", "amateur.tle", true, Failed, {}}),
     [](const ::testing::TestParamInfo<TransferCase>& info) { return std::string(info.param.Name); });
 
@@ -202,7 +256,8 @@ TEST_F(DownloadFixture, CancelEndsTheTransferAndKeepsTheOldFile) {
     ASSERT_TRUE(download_.Start(http_.Url("/slow/nasa.all")));
     EXPECT_FALSE(download_.Start(http_.Url("/slow/nasa.all"))) << "a second download while one runs";
     const QDeadlineTimer deadline(10000);
-    while (http_.Requests.isEmpty() && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    while (http_.Requests.isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     ASSERT_EQ(http_.Requests.size(), 1);
 
     download_.Cancel();

@@ -28,11 +28,11 @@ const QByteArray OldFile = "THE OLD FILE\r\n";
 TDownloadResult RunDownload(TElementDownload& download, const QString& address) {
     std::optional<TDownloadResult> result;
     QEventLoop loop;
-    const auto connection = QObject::connect(&download, &TElementDownload::Finished, &loop,
-                                             [&](const TDownloadResult& r) {
-                                                 result = r;
-                                                 loop.quit();
-                                             });
+    const auto connection =
+        QObject::connect(&download, &TElementDownload::Finished, &loop, [&](const TDownloadResult& r) {
+            result = r;
+            loop.quit();
+        });
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     EXPECT_TRUE(download.Start(address));
     if (!result) loop.exec();
@@ -43,9 +43,7 @@ TDownloadResult RunDownload(TElementDownload& download, const QString& address) 
 
 class HttpsDownloadTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        certificate_ = test::MakeTestCertificate(&why_);
-    }
+    static void SetUpTestSuite() { certificate_ = test::MakeTestCertificate(&why_); }
     void SetUp() override {
         if (!certificate_) GTEST_SKIP() << "https cases skipped: " << why_.toStdString();
         https_.emplace(&*certificate_);
@@ -111,7 +109,8 @@ TEST_F(HttpsDownloadTest, RedirectToHttpIsRefused) {
 
 TEST_F(HttpsDownloadTest, RedirectFromHttpToHttpsIsFollowed) {
     https_->Answer("/tle/nasabare.txt", HttpResponse("200 OK", Tle));
-    http_.Answer("/tle/nasabare.txt", HttpRedirect("301 Moved Permanently", https_->Url("/tle/nasabare.txt").toLatin1()));
+    http_.Answer("/tle/nasabare.txt",
+                 HttpRedirect("301 Moved Permanently", https_->Url("/tle/nasabare.txt").toLatin1()));
     const TDownloadResult result = RunDownload(download_, http_.Url("/tle/nasabare.txt"));
     EXPECT_EQ(result.Outcome, TDownloadOutcome::Stored) << result.Reason.toStdString();
     EXPECT_EQ(ReadKepler("nasabare.txt"), Tle);

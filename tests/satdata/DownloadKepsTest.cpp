@@ -75,8 +75,8 @@ TEST_F(DownloadKepsTest, ListsTheAddressesWithTheFirstHighlighted) {
     EXPECT_EQ(Find<QPushButton>("cmdHelp")->text(), "Help");
     EXPECT_EQ(Find<QPushButton>("cmdQuit")->text(), "Quit");
     const QListWidget* list = Find<QListWidget>("lstCelesAdr");
-    EXPECT_EQ(Texts(list), QStringList({http.Url("/keps/nasabare.txt"), "", http.Url("/gp.php?GROUP=amateur&FORMAT=xml"),
-                                        http.Url("/slow/nasa.all")}));
+    EXPECT_EQ(Texts(list), QStringList({http.Url("/keps/nasabare.txt"), "",
+                                        http.Url("/gp.php?GROUP=amateur&FORMAT=xml"), http.Url("/slow/nasa.all")}));
     EXPECT_EQ(list->currentRow(), 0);
     EXPECT_FALSE(Find<QPushButton>("cmdCancel")->isEnabled());
     EXPECT_TRUE(prompt.Messages.isEmpty());
@@ -162,7 +162,8 @@ TEST_F(DownloadKepsTest, ClosingTheWindowActsAsQuit) {
 TEST_F(DownloadKepsTest, HelpIsOneMessageEndingAtTheFaq) {
     Click("cmdHelp");
     ASSERT_EQ(prompt.Messages.size(), 1);
-    EXPECT_TRUE(prompt.Messages[0].startsWith("To download a Keplerian data file select the address in the list and\r"));
+    EXPECT_TRUE(
+        prompt.Messages[0].startsWith("To download a Keplerian data file select the address in the list and\r"));
     EXPECT_TRUE(prompt.Messages[0].endsWith("read the FAQ file, section 2."));
 }
 

@@ -51,8 +51,8 @@ inline std::optional<TTestCertificate> MakeTestCertificate(QString* why) {
     QTemporaryDir dir;
     QProcess process;
     process.start(openssl, {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                            "-keyout", dir.filePath("key.pem"), "-out", dir.filePath("cert.pem"), "-days", "2",
-                            "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+                            "-keyout", dir.filePath("key.pem"), "-out", dir.filePath("cert.pem"), "-days", "2", "-subj",
+                            "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
         *why = "openssl could not make the test certificate: " + QString::fromLocal8Bit(process.readAllStandardError());
         return std::nullopt;

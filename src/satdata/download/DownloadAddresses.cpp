@@ -67,21 +67,27 @@ bool ContainsTwoLineData(const QByteArray& bytes) {
     return false;
 }
 
+// One piece per line of the box; the empty ones are its blank lines.
 QString DownloadHelpText() {
-    const QString cr = QStringLiteral("\r");
-    return "To download a Keplerian data file select the address in the list and" + cr +
-           "click on \"DownLoad\"." + cr + cr +
-           "To add new download addresses to the list edit the file" + cr +
-           "\"Celestrak.SQF\" in the Kelvora program folder. The file can be" + cr +
-           "opened with the Kelvora menu \"? | Auxiliary Files.\"" + cr +
-           "Add only addresses of Http servers (addresses starting with \"Http\")." + cr +
-           "DIRECT download from FTP servers (addresses starting with \"FTP\")" + cr +
-           "will not work!" + cr + cr +
-           "Downloaded files will be saved in the sub folder \"Kepler\" in the" + cr +
-           "Kelvora program folder. To use a file click on the filename in the " + cr +
-           "left list of the menu \"Satellites\", then click on \"OK\"." + cr + cr +
-           "For information how to update the Keplerian data from other sources " + cr +
-           "read the FAQ file, section 2.";
+    static const QStringList lines{
+        "To download a Keplerian data file select the address in the list and",
+        "click on \"DownLoad\".",
+        "",
+        "To add new download addresses to the list edit the file",
+        "\"Celestrak.SQF\" in the Kelvora program folder. The file can be",
+        "opened with the Kelvora menu \"? | Auxiliary Files.\"",
+        "Add only addresses of Http servers (addresses starting with \"Http\").",
+        "DIRECT download from FTP servers (addresses starting with \"FTP\")",
+        "will not work!",
+        "",
+        "Downloaded files will be saved in the sub folder \"Kepler\" in the",
+        "Kelvora program folder. To use a file click on the filename in the ",
+        "left list of the menu \"Satellites\", then click on \"OK\".",
+        "",
+        "For information how to update the Keplerian data from other sources ",
+        "read the FAQ file, section 2.",
+    };
+    return lines.join('\r');
 }
 
 }  // namespace kelvora

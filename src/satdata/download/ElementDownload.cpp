@@ -126,8 +126,8 @@ void TElementDownload::ReplyFinished() {
     if (error == QNetworkReply::NoError) body_ += reply_->readAll();
     const int status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (error != QNetworkReply::NoError || TooLarge()) {
-        Finish({plan_.Kind, TDownloadOutcome::Failed, {},
-                endReason_.isEmpty() ? ReplyProblem(*reply_, Limits.MaxRedirects) : endReason_});
+        const QString reason = endReason_.isEmpty() ? ReplyProblem(*reply_, Limits.MaxRedirects) : endReason_;
+        Finish({plan_.Kind, TDownloadOutcome::Failed, {}, reason});
     } else if (status < 200 || status > 299) {
         Finish({plan_.Kind, TDownloadOutcome::Failed, {}, QStringLiteral("The server answered %1.").arg(status)});
     } else {

@@ -14,9 +14,7 @@
 namespace kelvora {
 
 TDownloadKeps::TDownloadKeps(const QString& dataFolder, IOperatorPrompt& prompt, QWidget* parent)
-    : QDialog(parent),
-      dataFolder_(dataFolder),
-      prompt_(prompt),
+    : QDialog(parent), dataFolder_(dataFolder), prompt_(prompt),
       download_(QDir(dataFolder).filePath(KeplerFolderName)) {
     setObjectName("DownloadKeps");
     setWindowTitle("Download Keps");
