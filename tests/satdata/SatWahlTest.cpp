@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace kelvora {
 namespace {
@@ -258,6 +259,31 @@ TEST_F(SatWahlTest, GroupDialogEndingWithoutEditClosesTheWindow) {
     EXPECT_TRUE(buttonsOffDuringDialog);
     EXPECT_FALSE(window_->isVisible());
     EXPECT_TRUE(Find<QPushButton>("cmdSatFWechsel")->isEnabled());
+}
+
+// A download lists its file without moving the highlight; leaving the download dialog
+// brings back and reloads the file shown when it was opened, though the new file
+// moved it down a row.
+TEST_F(SatWahlTest, DownloadedFileIsListedAndLeavingReturnsToTheRememberedFile) {
+    Open({"ISS", "AO-7"}, {"ISS+"});
+    std::optional<QPoint> downloadAt;
+    window_->ShowDownloadDialog = [&](QPoint at) { downloadAt = at; };
+    Click("Button1");
+    ASSERT_TRUE(downloadAt.has_value());
+    EXPECT_EQ(*downloadAt, window_->pos() + QPoint(280, 80));
+    auto* files = Find<QListWidget>("filSource");
+
+    folder_.Write("Kepler/amateur.txt", ThreeLineFile({"SO-50"}));
+    window_->RefreshFileList();
+    ASSERT_EQ(files->count(), 3);
+    EXPECT_EQ(files->item(0)->text(), "amateur.txt");
+    EXPECT_EQ(files->currentItem()->text(), "sats.txt");
+
+    ClickFile("amateur.txt");
+    EXPECT_EQ(Find<QLabel>("Label27")->text(), "1");
+    window_->ReturnToRememberedFile();
+    EXPECT_EQ(files->currentItem()->text(), "sats.txt");
+    EXPECT_EQ(Find<QLabel>("Label27")->text(), "2");
 }
 
 }  // namespace

@@ -157,10 +157,7 @@ void TSatWahl::cmdFileOKClick() {
 }
 
 void TSatWahl::cmdFileCancelClick() {
-    if (selection_.Entries.isEmpty() && rememberedFileRow_ >= 0 && rememberedFileRow_ < filSource_->count()) {
-        filSource_->setCurrentRow(rememberedFileRow_);
-        filSourceClick();
-    }
+    if (selection_.Entries.isEmpty()) ReturnToRememberedFile();
     Call(SetMainWindowEnabled, true);
     ReportingFileErrors(prompt_, [this] { ReadGroupSelection(); });
     cmdFileOK_->setEnabled(!selection_.Entries.isEmpty());

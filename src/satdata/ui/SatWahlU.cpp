@@ -242,6 +242,24 @@ void TSatWahl::ShowSourceInFileList(const QString& folder, const QString& fileNa
     if (showPath) lblPfad_->setText("Path: " + folder);
 }
 
+void TSatWahl::RefreshFileList() {
+    const QListWidgetItem* highlighted = filSource_->currentItem();
+    const QString highlightedName = highlighted ? highlighted->text() : QString();
+    const QListWidgetItem* remembered = filSource_->item(rememberedFileRow_);
+    const QString rememberedName = remembered ? remembered->text() : QString();
+    const QStringList files = ElementFilesOf(folder_, mask_);
+    filSource_->clear();
+    filSource_->addItems(files);
+    filSource_->setCurrentRow(files.indexOf(highlightedName));
+    if (remembered) rememberedFileRow_ = static_cast<int>(files.indexOf(rememberedName));
+}
+
+void TSatWahl::ReturnToRememberedFile() {
+    if (rememberedFileRow_ < 0 || rememberedFileRow_ >= filSource_->count()) return;
+    filSource_->setCurrentRow(rememberedFileRow_);
+    filSourceClick();
+}
+
 QString TSatWahl::HighlightedFilePath() const {
     const QListWidgetItem* item = filSource_->currentItem();
     return item ? QDir(folder_).filePath(item->text()) : QString();

@@ -67,6 +67,12 @@ public:
     // Lists the folder with the mask and highlights the file (SelectSourceInFileList);
     // with showPath lblPfad shows "Path: " + folder.
     void ShowSourceInFileList(const QString& folder, const QString& fileName, bool showPath);
+    // Lists the folder again (a download stored a file): the highlighted and the
+    // remembered file stay the same files.
+    void RefreshFileList();
+    // The file list goes back to the file remembered when the window was shown or the
+    // download dialog opened, and that file is loaded as by a click on it.
+    void ReturnToRememberedFile();
     // After every load, whoever made it: the available list and its count, or the
     // no-data message with the lists emptied.
     void ElementFileLoaded(const TElementLoadResult& result);
