@@ -75,7 +75,6 @@ void TKelvoraApp::CreateWindows() {
     QCoreApplication::setApplicationName("Kelvora");
     satellite_.CreateWindows(*main_, *ticks_);
     outputPart_.AddPlacedDialog(satellite_.SelectionWindow());
-    CreateShellDialog("TDownloadKeps", "Download Keps", false);
     CreateShellDialog("THinweise", "Rotor", true);
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     outputPart_.AddPlacedDialog(satSetup_);

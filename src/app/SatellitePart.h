@@ -30,6 +30,7 @@ class TSatFiles;
 class TSatFilesII;
 class TSortSats;
 class TSatelliteName;
+class TDownloadKeps;
 class TTickTimer;
 
 class TSatellitePart final : public ISatellitePart {
@@ -128,6 +129,7 @@ private:
     TSatFilesII* satFilesII_ = nullptr;
     TSortSats* sortSats_ = nullptr;
     TSatelliteName* satName_ = nullptr;
+    TDownloadKeps* downloadKeps_ = nullptr;
 };
 
 }  // namespace kelvora

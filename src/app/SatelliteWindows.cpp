@@ -4,6 +4,7 @@
 #include "AddGroupU.h"
 #include "AusgabeU.h"
 #include "DelGroupU.h"
+#include "DownlKepsU.h"
 #include "SatFileU.h"
 #include "SatGroups.h"
 #include "SatNameDlg.h"
@@ -31,6 +32,7 @@ void TSatellitePart::CreateSatelliteDialogs() {
     auto* delGroup = new TDelGroup(*groups_, prompt_, main_);
     satFilesII_ = new TSatFilesII(*groups_, prompt_, main_);
     satFiles_->UseGroupDialogs(addGroup, delGroup);
+    downloadKeps_ = new TDownloadKeps(state_.DataFolder, prompt_, main_);
 }
 
 void TSatellitePart::CreateSelectionWindow() {
@@ -59,6 +61,14 @@ void TSatellitePart::CreateSelectionWindow() {
         satName_->move(topLeft);
         satName_->exec();
     };
+    satWahl_->ShowDownloadDialog = [this](QPoint topLeft) {
+        downloadKeps_->move(topLeft);
+        downloadKeps_->show();
+        downloadKeps_->raise();
+        downloadKeps_->activateWindow();
+    };
+    downloadKeps_->FileStored = [this](const QString&) { satWahl_->RefreshFileList(); };
+    downloadKeps_->ReturnToRememberedFile = [this] { satWahl_->ReturnToRememberedFile(); };
     satWahl_->MainWindowGeometry = [this] { return main_->geometry(); };
     satWahl_->SetMainWindowEnabled = [this](bool enabled) { main_->SetInputEnabled(enabled); };
     satWahl_->CurrentSetToActive = [this] { state_.Tracking.CurrentSet = selection_.ActiveSet; };
