@@ -56,6 +56,7 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     map_->setObjectName("picKarte");
     map_->setAutoFillBackground(true);
     map_->setStyleSheet("background: rgb(0,0,64);");
+    CreateTransmitLabels();
 
     // Under the map: the data list across the full width; below it the frequency
     // panel, the toggles with the satellite name, the letters and the date-time box.
@@ -263,6 +264,7 @@ void TAusgabe::ApplyLayout(const TLayout& layout) {
     const int clientHeight = w.ClientArea.height() - 46;
     mapFrame_->setGeometry(1, 0, w.MapFrame.width(), w.MapFrame.height());
     map_->setGeometry(w.MapControl);
+    PlaceTransmitLabels();
     lowerPanel_->setGeometry(1, w.MapFrame.height() + 2, clientWidth - 2,
                              clientHeight - w.MapFrame.height() - 2 - statusBar()->sizeHint().height());
     const QSize full(clientWidth, clientHeight + menuBar()->sizeHint().height());
@@ -341,6 +343,10 @@ bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
             const auto clicked = static_cast<TToggle>(toggle - toggles_.begin());
             if (clicked == TToggle::WinSize) emit WindowSizeClicked();
             emit ToggleClicked(clicked);
+            return true;
+        }
+        if (label && std::find(txRx_.begin(), txRx_.end(), label) != txRx_.end()) {
+            emit TransmitLabelClicked();
             return true;
         }
         if (watched == statusBar()) {

@@ -70,6 +70,12 @@ public:
     void SetDialStepsEnabled(bool enabled);
     void SetToggleEnabled(TToggle toggle, bool enabled);
     void SetSatModeOffEnabled(bool enabled);
+    // The transmit/receive labels at the map's top-left, bottom-right and top-right
+    // corners (AusgabeRadio.cpp): "RX" on green, "TX" on red; hidden until the
+    // status bar is clicked.
+    void ShowTransmitState(bool transmit);
+    void SetTransmitLabelsVisible(bool visible);
+    bool TransmitLabelsVisible() const;
     TTextLineBox* DataLine() const { return dataLine_; }
     TTextLineBox* FrequencyDisplay() const { return rxTx_; }
     TTextLineBox* DopplerLine() const { return rxTx2_; }
@@ -112,11 +118,16 @@ signals:
     void SatModeOffRequested();  // "&Sat mode off"
     void CatDialogRequested();  // "&CAT"
     void ModeDialogRequested();  // "&Mode"
+    void TransmitLabelClicked();  // lblTxRx, lblTxRx2, lblTxRx3
+    void SpaceKeyPressed();
+    // The per-satellite correction keys: numeric-pad plus/minus 100 Hz, = and - 10 Hz.
+    void CorrectionKeyPressed(double deltaHz);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateMenus();
@@ -126,6 +137,8 @@ private:
     QWidget* CreateRxTxPanels();
     QLabel* ToggleLabel(QWidget* parent, TToggle toggle, const char* name, const QString& designCaption,
                         const QString& hint);
+    void CreateTransmitLabels();
+    void PlaceTransmitLabels();
     QLabel* Toggle(TToggle toggle) const { return toggles_[static_cast<size_t>(toggle)]; }
 
     QFrame* mapFrame_ = nullptr;  // BevAusgabe
@@ -140,6 +153,7 @@ private:
     QLabel* revNorRx_ = nullptr;
     std::array<TUpDown*, 5> vfoSteps_{};  // SpnVfo10 .. SpnVfo5000
     QAction* satModeOff_ = nullptr;  // menSatMode
+    std::array<QLabel*, 3> txRx_{};  // lblTxRx, lblTxRx2, lblTxRx3
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;

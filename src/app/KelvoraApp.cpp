@@ -171,6 +171,10 @@ void TKelvoraApp::WireRadioControls() {
     connect(main_, &TAusgabe::SatModeOffRequested, this, [this] { radio_.SatModeOff(); });
     connect(main_, &TAusgabe::CatDialogRequested, this, [this] { radio_.OpenTuningDialog(); });
     connect(main_, &TAusgabe::ModeDialogRequested, this, [this] { radio_.OpenModeDialog(); });
+    connect(main_, &TAusgabe::TransmitLabelClicked, this, [this] { radio_.TxRxToggle(); });
+    connect(main_, &TAusgabe::StatusBarClicked, this, [this] { radio_.StatusBarClicked(); });
+    connect(main_, &TAusgabe::SpaceKeyPressed, this, [this] { radio_.SpaceKey(); });
+    connect(main_, &TAusgabe::CorrectionKeyPressed, this, [this](double deltaHz) { radio_.CorrectionKey(deltaHz); });
 }
 
 void TKelvoraApp::ShutdownRadioAndServers(TShutdownPath path) {

@@ -21,6 +21,14 @@ void TRadioWindow::ShowVfoMode(bool on) {
 
 void TRadioWindow::ShowCorrection(const QString& text, bool alsoReceive) { main_.ShowCorrection(text, alsoReceive); }
 
+void TRadioWindow::ShowTransmit(bool transmit) { main_.ShowTransmitState(transmit); }
+
+void TRadioWindow::HideTransmitLabels() { main_.SetTransmitLabelsVisible(false); }
+
+void TRadioWindow::ShowTransmitLabels() { main_.SetTransmitLabelsVisible(true); }
+
+bool TRadioWindow::TransmitLabelsShown() const { return main_.TransmitLabelsVisible(); }
+
 void TRadioWindow::DrawFrequencyDisplay(const QString& text) { main_.DrawFrequencyDisplay(text); }
 
 void TRadioWindow::DrawDopplerText(const QString& text) { main_.DrawDopplerText(text); }

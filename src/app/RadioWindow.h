@@ -17,9 +17,10 @@ public:
     void ShowCwSwitch(bool enabled, bool on) override;
     void ShowVfoMode(bool on) override;
     void ShowCorrection(const QString& text, bool alsoReceive) override;
-    // The TX/RX labels on the map come with the transmit switch.
-    void ShowTransmit(bool) override {}
-    void HideTransmitLabels() override {}
+    void ShowTransmit(bool transmit) override;
+    void HideTransmitLabels() override;
+    void ShowTransmitLabels() override;
+    bool TransmitLabelsShown() const override;
     void DrawFrequencyDisplay(const QString& text) override;
     void DrawDopplerText(const QString& text) override;
     void ShowCorrectionModeText(const QString& text) override;

@@ -4,9 +4,12 @@
 #include "KelvoraApp.h"
 #include "KitAppFixture.h"
 #include "TextLineBox.h"
+#include "UpDown.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -91,4 +94,42 @@ TEST(RadioPanel, SatModeOffOnlyForYaesuRadiosButTheFt736r) {
         EXPECT_EQ(app.MainWindow()->findChild<QAction*>("menSatMode")->isEnabled(), c.enabled)
             << c.family << " " << c.yaesuModel;
     }
+}
+
+TEST(RadioPanel, TransmitLabelsStatusBarAndKeys) {
+    KitApp k;
+    TKelvoraApp& app = k.Create();
+    ASSERT_TRUE(app.FormShow().Completed);
+    TAusgabe& main = *app.MainWindow();
+    auto* label = main.findChild<QLabel*>("lblTxRx2");
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isHidden());
+    auto press = [&main](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QCoreApplication::sendEvent(&main, &event);
+    };
+
+    emit main.StatusBarClicked();  // shows the three labels, on receive
+    EXPECT_FALSE(label->isHidden());
+    EXPECT_EQ(label->text(), "RX");
+    emit main.TransmitLabelClicked();
+    EXPECT_EQ(label->text(), "TX");
+    press(Qt::Key_Space);  // the space key alternates
+    EXPECT_EQ(label->text(), "RX");
+    press(Qt::Key_Space);
+    EXPECT_EQ(label->text(), "TX");
+    emit main.StatusBarClicked();  // hiding switches to receive first
+    EXPECT_TRUE(label->isHidden());
+    EXPECT_EQ(label->text(), "RX");
+
+    // The correction keys act on the active satellite: = is +10 Hz, numeric-pad plus +100.
+    auto* correction = main.findChild<QLabel*>("lblRevNor");
+    press(Qt::Key_Equal);
+    EXPECT_EQ(correction->text().trimmed(), "10");
+    press(Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(correction->text().trimmed(), "110");
+    // The dial keys only in VFO mode, which an FM entry keeps off.
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(main.findChild<TUpDown*>("SpnVfo5000")->Position(), 0);
+    EXPECT_TRUE(k.prompt.Messages.isEmpty()) << k.prompt.Messages.join("|").toStdString();
 }

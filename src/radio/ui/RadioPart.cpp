@@ -129,6 +129,20 @@ void TRadioPart::DialStep(double deltaHz) { cat_.DialStep(deltaHz); }
 
 void TRadioPart::SatModeOff() { cat_.SatModeOff(); }
 
+void TRadioPart::TxRxToggle() { cat_.TxRxToggle(); }
+
+void TRadioPart::SpaceKey() { cat_.SpaceKey(); }
+
+void TRadioPart::StatusBarClicked() {
+    if (!window_) return;
+    if (window_->TransmitLabelsShown()) cat_.TransmitLabelsHidden();
+    else window_->ShowTransmitLabels();
+}
+
+void TRadioPart::CorrectionKey(double deltaHz) {
+    if (tuning_) tuning_->CorrectionKey(in_.Satellite.ActiveSet(), deltaHz);
+}
+
 void TRadioPart::OpenTuningDialog() {
     if (tuning_) tuning_->OpenTuningDialog(ActiveName(), in_.Satellite.ActiveSet(), DecimalSeparator());
 }

@@ -35,6 +35,8 @@ public:
     virtual void ShowCorrection(const QString& text, bool alsoReceive) = 0;  // lblRevNor (and lblRevNorRx)
     virtual void ShowTransmit(bool transmit) = 0;  // the TX/RX labels
     virtual void HideTransmitLabels() = 0;
+    virtual void ShowTransmitLabels() = 0;
+    virtual bool TransmitLabelsShown() const = 0;
     virtual void DrawFrequencyDisplay(const QString& text) = 0;  // ptbRxTx
     virtual void DrawDopplerText(const QString& text) = 0;  // ptbRxTx2
     virtual void ShowCorrectionModeText(const QString& text) = 0;  // status panel 3
@@ -67,6 +69,13 @@ public:
     void CwToggle();  // lblCW
     void DialStep(double deltaHz);  // SpnVfo10 .. SpnVfo5000
     void SatModeOff();  // "&Sat mode off"
+    void TxRxToggle();  // lblTxRx, lblTxRx2, lblTxRx3
+    void SpaceKey();
+    // The status bar shows or hides the TX/RX labels; hiding them switches to receive.
+    void StatusBarClicked();
+    // The correction keys: the active satellite's correction through the CAT Tuning
+    // dialog's up-downs.
+    void CorrectionKey(double deltaHz);
     void OpenTuningDialog();  // "&CAT"
     void OpenModeDialog();  // "&Mode"
 
