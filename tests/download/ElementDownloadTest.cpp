@@ -3,6 +3,7 @@
 // byte for byte. Plain http here; https with a certificate made for the run below.
 
 #include "ElementDownload.h"
+#include "DownloadTestSupport.h"
 #include "LocalHttpServer.h"
 
 #include <QCoreApplication>
@@ -21,34 +22,13 @@ namespace {
 using test::HttpRedirect;
 using test::HttpResponse;
 using test::LocalHttpServer;
+using test::RunDownload;
 using Mode = LocalHttpServer::TMode;
 
-const QByteArray Tle =
-    "ISS (ZARYA)\r\n"
-    "1 25544U 98067A   24043.50000000  .00016717  00000-0  10270-3 0  9005\r\n"
-    "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.72125391563537\r\n";
+const QByteArray Tle = test::IssTwoLineFile();
 const QByteArray Xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ndm><omm><body><segment/></body></omm></ndm>\n";
 const QByteArray Csv = "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION\nISS (ZARYA),1998-067A,2024-02-12T12:00:00,15.72\n";
 const QByteArray OldFile = "THE OLD FILE\r\n1 00001U\r\n2 00001\r\n";
-
-// Runs one download to its end; a download that never ends fails after 10 s
-// instead of blocking the run.
-TDownloadResult RunDownload(TElementDownload& download, const QString& address) {
-    std::optional<TDownloadResult> result;
-    QEventLoop loop;
-    const auto connection =
-        QObject::connect(&download, &TElementDownload::Finished, &loop, [&](const TDownloadResult& r) {
-            result = r;
-            loop.quit();
-        });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    EXPECT_TRUE(download.Start(address));
-    EXPECT_FALSE(result.has_value()) << "ended inside Start";
-    if (!result) loop.exec();
-    QObject::disconnect(connection);
-    EXPECT_TRUE(result.has_value()) << "no end within 10 s";
-    return result.value_or(TDownloadResult{});
-}
 
 class DownloadFixture : public ::testing::Test {
 protected:

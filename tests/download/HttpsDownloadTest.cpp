@@ -2,6 +2,7 @@
 // never leads from https to http. The server's certificate is made for the run.
 
 #include "ElementDownload.h"
+#include "DownloadTestSupport.h"
 #include "LocalHttpServer.h"
 
 #include <QDir>
@@ -18,28 +19,10 @@ namespace {
 using test::HttpRedirect;
 using test::HttpResponse;
 using test::LocalHttpServer;
+using test::RunDownload;
 
-const QByteArray Tle =
-    "ISS (ZARYA)\r\n"
-    "1 25544U 98067A   24043.50000000  .00016717  00000-0  10270-3 0  9005\r\n"
-    "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.72125391563537\r\n";
+const QByteArray Tle = test::IssTwoLineFile();
 const QByteArray OldFile = "THE OLD FILE\r\n";
-
-TDownloadResult RunDownload(TElementDownload& download, const QString& address) {
-    std::optional<TDownloadResult> result;
-    QEventLoop loop;
-    const auto connection =
-        QObject::connect(&download, &TElementDownload::Finished, &loop, [&](const TDownloadResult& r) {
-            result = r;
-            loop.quit();
-        });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    EXPECT_TRUE(download.Start(address));
-    if (!result) loop.exec();
-    QObject::disconnect(connection);
-    EXPECT_TRUE(result.has_value()) << "no end within 10 s";
-    return result.value_or(TDownloadResult{});
-}
 
 class HttpsDownloadTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // progress bar and Cancel, and what the selection window hears of it.
 #include "DownlKepsU.h"
 #include "GroupTestSupport.h"
+#include "DownloadTestSupport.h"
 #include "LocalHttpServer.h"
 
 #include <QCoreApplication>
@@ -23,10 +24,7 @@ using grouptest::ScriptedPrompt;
 using test::HttpResponse;
 using test::LocalHttpServer;
 
-const QByteArray Tle =
-    "ISS (ZARYA)\r\n"
-    "1 25544U 98067A   24043.50000000  .00016717  00000-0  10270-3 0  9005\r\n"
-    "2 25544  51.6416 247.4627 0006703 130.5360 325.0288 15.72125391563537\r\n";
+const QByteArray Tle = test::IssTwoLineFile();
 
 QStringList Texts(const QListWidget* list) {
     QStringList texts;
