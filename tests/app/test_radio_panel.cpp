@@ -133,3 +133,31 @@ TEST(RadioPanel, TransmitLabelsStatusBarAndKeys) {
     EXPECT_EQ(main.findChild<TUpDown*>("SpnVfo5000")->Position(), 0);
     EXPECT_TRUE(k.prompt.Messages.isEmpty()) << k.prompt.Messages.join("|").toStdString();
 }
+
+// A satellite without a "Doppler.SQF" entry shows no frequencies, not the previous one's.
+TEST(RadioPanel, SatelliteWithoutAnEntryBlanksThePanel) {
+    KitApp k;
+    QByteArray table;
+    for (const QByteArray& line : k.data.Read("Doppler.SQF").split('\n'))
+        if (!line.startsWith("QO-100")) table += line + '\n';
+    k.data.Write("Doppler.SQF", table);
+    TKelvoraApp& app = k.Create();
+    ASSERT_TRUE(app.FormShow().Completed);
+    for (int tick = 0; tick < 3; ++tick) {
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+    }
+    TAusgabe& main = *app.MainWindow();
+    ASSERT_EQ(Fields(main.FrequencyDisplay()).size(), 2);
+    const std::vector<int> sets = app.Satellites().SelectedSets();
+    const auto qo100 = std::find_if(sets.begin(), sets.end(),
+                                    [&app](int set) { return app.Satellites().SatelliteName(set) == "QO-100"; });
+    ASSERT_NE(qo100, sets.end());
+    app.Satellites().LetterClick(static_cast<int>(qo100 - sets.begin()));
+    for (int tick = 0; tick < 3; ++tick) {
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+    }
+    EXPECT_TRUE(Fields(main.FrequencyDisplay()).isEmpty()) << main.FrequencyDisplay()->Text().toStdString();
+    EXPECT_TRUE(Fields(main.DopplerLine()).isEmpty()) << main.DopplerLine()->Text().toStdString();
+}

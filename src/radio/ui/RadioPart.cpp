@@ -106,8 +106,17 @@ void TRadioPart::ActiveSatelliteChanged(TSatelliteChange reason) {
     if (reason == TSatelliteChange::Automatic) cat_.SelectFrequencySet(name);
     else cat_.SatelliteChanged(name, in_.Satellite.ActiveSet());
     if (tuning_) tuning_->ResetListPosition();
-    if (window_) window_->ShowCwSwitch(true, false);
-    RefreshFrequencyDisplay();
+    // The new entry's own modes are in force: CW is off, and not offered for FM.
+    cat_.Fields().CwActive = false;
+    if (!window_) return;
+    window_->ShowCwSwitch(!IsFmMode(doppler_.Set().DownlinkMode), false);
+    if (doppler_.Set().Found) {
+        RefreshFrequencyDisplay();
+    } else {
+        // No entry for this satellite: nothing of the previous one may stay on show.
+        window_->DrawFrequencyDisplay(QString());
+        window_->DrawDopplerText(QString(DopplerBlankWidth, ' '));
+    }
 }
 
 void TRadioPart::ClearCatHoldState() {
