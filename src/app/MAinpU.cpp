@@ -24,6 +24,10 @@ TMAInp::TMAInp(int fontScale, QWidget* parent) : QDialog(parent) {
     warning_->setObjectName("lblUnzul");
     warning_->setAutoFillBackground(true);
     warning_->setStyleSheet("background: rgb(255,0,0);");
+    // Its place is kept while it is hidden, so the dialog does not jump.
+    QSizePolicy keepPlace = warning_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    warning_->setSizePolicy(keepPlace);
     warning_->hide();
     column->addWidget(warning_);
     auto* buttons = new QDialogButtonBox;

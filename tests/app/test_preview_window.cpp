@@ -13,6 +13,7 @@
 #include "VorschauU.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -145,10 +146,19 @@ TEST_F(PreviewWindow, MaJumpsToTheTargetPhase) {
     EXPECT_EQ(app.Tracking.TimeMode, TTimeMode::MaStepping);
     EXPECT_FALSE(main.Timer1()->isActive());
     auto* edit = maInp->findChild<QLineEdit*>("txtMA");
+    // Where the entry field is once the layout has settled: it must not jump as the
+    // warning comes and goes.
+    auto editPlace = [&] {
+        QCoreApplication::processEvents();
+        return edit->pos();
+    };
+    const QPoint place = editPlace();
     QTest::keyClicks(edit, "300");
     EXPECT_TRUE(maInp->WarningShown());
+    EXPECT_EQ(editPlace(), place);
     edit->setText("64");
     EXPECT_FALSE(maInp->WarningShown());
+    EXPECT_EQ(editPlace(), place);
     Click(maInp, "cmdOK");
     EXPECT_FALSE(maInp->isVisible());
     EXPECT_NEAR((app.Time.DayCount - 16843.5) * 1440, 45, 1e-6);

@@ -286,5 +286,15 @@ TEST_F(SatWahlTest, DownloadedFileIsListedAndLeavingReturnsToTheRememberedFile) 
     EXPECT_EQ(Find<QLabel>("Label27")->text(), "2");
 }
 
+// "Fenster -" makes the window narrower, never so narrow that a button is cut.
+TEST_F(SatWahlTest, NarrowingKeepsEveryButtonInside) {
+    Open({"SO-50", "ISS"}, {"ISS+", "SO-50-"});
+    for (int click = 0; click < 30; ++click) Find<QToolButton>("UpDown1Left")->click();
+    for (const char* name : {"cmdFileOK", "cmdFileCancel", "cmdSatName"}) {
+        const QPushButton* button = Find<QPushButton>(name);
+        EXPECT_LE(button->geometry().right(), window_->width()) << name;
+    }
+}
+
 }  // namespace
 }  // namespace kelvora

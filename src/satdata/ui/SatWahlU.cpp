@@ -170,6 +170,8 @@ void TSatWahl::BuildButtons() {
     connect(sortSats, &QPushButton::clicked, this, [this] { cmdSortSatsClick(); });
     connect(cmdFileOK_, &QPushButton::clicked, this, [this] { cmdFileOKClick(); });
     connect(cmdFileCancel_, &QPushButton::clicked, this, [this] { cmdFileCancelClick(); });
+    // "Fenster -" never cuts the buttons of the right column.
+    setMinimumWidth(cmdFileCancel_->x() + cmdFileCancel_->width() + 8);
 }
 
 // FormResize: half the width change goes to each list; the marker panel, the letter

@@ -148,8 +148,12 @@ void TSortSats::cmdSaveClick() {
 
 void TSortSats::cmdHelpClick() {
     if (!help_) return;
+    // A window of this modal dialog, so that it comes up above it and can be used.
+    if (help_->parentWidget() != this) help_->setParent(this, help_->windowFlags());
     help_->move(pos() - QPoint(50, 50));
     help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 THelpSort::THelpSort(QWidget* parent) : QDialog(parent) {
