@@ -129,6 +129,7 @@ TEST_F(SortDialogTest, HelpOpensBesideTheDialog) {
     sort.show();
     QTest::mouseClick(sort.findChild<QPushButton*>("cmdHelp"), Qt::LeftButton);
     ASSERT_TRUE(help.isVisible());
+    EXPECT_TRUE(help.isModal());  // above the modal sort dialog, and usable
     EXPECT_EQ(help.pos(), sort.pos() - QPoint(50, 50));
     const QString text = help.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
     EXPECT_TRUE(text.contains("In the \"New Order\" list, use \"drag and drop\" to rearrange the satellite\n"));

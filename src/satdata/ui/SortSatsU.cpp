@@ -148,8 +148,9 @@ void TSortSats::cmdSaveClick() {
 
 void TSortSats::cmdHelpClick() {
     if (!help_) return;
-    // A window of this modal dialog, so that it comes up above it and can be used.
-    if (help_->parentWidget() != this) help_->setParent(this, help_->windowFlags());
+    // Opened from a modal dialog: modal itself, so that it comes up above that dialog
+    // and can be used, instead of beneath the modal windows.
+    help_->setWindowModality(Qt::ApplicationModal);
     help_->move(pos() - QPoint(50, 50));
     help_->show();
     help_->raise();
