@@ -296,5 +296,24 @@ TEST_F(SatWahlTest, NarrowingKeepsEveryButtonInside) {
     }
 }
 
+// Letters and markers step with the rows of the selected list, down to the twelfth.
+TEST_F(SatWahlTest, LettersStayBesideTheirRows) {
+    QStringList twelve;
+    for (int k = 1; k <= MaxSelectedSatellites; ++k) twelve << QStringLiteral("SAT-%1").arg(k);
+    QStringList group;
+    for (const QString& name : twelve) group << name + "+";
+    Open(twelve, group);
+    window_->show();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Selected()->count(), MaxSelectedSatellites);
+    for (int k = 0; k < MaxSelectedSatellites; ++k) {
+        const QRect row = Selected()->visualItemRect(Selected()->item(k));
+        const int rowMiddle = Selected()->viewport()->mapTo(window_.get(), row.center()).y();
+        const QLabel* letter = Find<QLabel>(QString("lblLetter%1").arg(k + 1).toLatin1().constData());
+        const int letterMiddle = letter->mapTo(window_.get(), letter->rect().center()).y();
+        EXPECT_NEAR(letterMiddle, rowMiddle, 4) << "row " << k;
+    }
+}
+
 }  // namespace
 }  // namespace kelvora

@@ -284,7 +284,11 @@ void TSatWahl::ShowEntries() {
     lstAuswahl_->clear();
     for (int k = 0; k < MaxSelectedSatellites; ++k) {
         const bool used = k < selection_.Entries.size();
-        if (used) lstAuswahl_->addItem(selection_.Entries[k].Name);
+        if (used) {
+            // Each row as high as a letter and a marker, so the twelfth still sits beside its satellite.
+            auto* item = new QListWidgetItem(selection_.Entries[k].Name, lstAuswahl_);
+            item->setSizeHint(QSize(0, RowHeight));
+        }
         markers_[k]->setVisible(used && selection_.Entries[k].MapMarker);
     }
 }
