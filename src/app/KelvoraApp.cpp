@@ -95,12 +95,7 @@ void TKelvoraApp::lstAusGabeReset() {
     state_.CenturyBase = CenturyBaseOfYear(QDate::currentDate().year());
     satellite_.Orbit().SetCenturyBase(state_.CenturyBase);
     try {
-        state_.WindowPosition = ReadWindowPosition(state_.DataFolder);
-        state_.ReportBelowHorizon = ReadReportBelowHorizon(state_.DataFolder);
-        ReadStartSettings(state_, Parts());
-        // Once the window exists, the stored copy of the rotor-server option stands
-        // until the start-up reads "SatStart.SQF" again (the server use is already set).
-        state_.Start.RotorServerOption = state_.Start.StoredRotorServerOption;
+        ReadWindowStartSettings(state_, Parts());
     } catch (const ConfigError& error) {
         creationFailed_ = true;
         prompt_.Message(QString::fromStdString(error.what()), IOperatorPrompt::Icon::Error);
@@ -150,7 +145,6 @@ void TKelvoraApp::Timer1Timer() {
     const TDateTimeTexts texts = cycle_.Tick(DateTimeToDays(clock_.LocalNow()));
     main_->DrawDateTime(texts.Date, texts.Time);
     satellite_.WarnOfStaleElementsOnce();
-    if (ended_) ticks_->Stop();
     ++tickCount_;
     if (options_.QuitAfterTicks >= 0 && tickCount_ >= options_.QuitAfterTicks) menBeendenClick();
 }
@@ -210,7 +204,7 @@ void TKelvoraApp::End(int exitCode) {
     if (ended_) return;
     ended_ = true;
     exitCode_ = exitCode;
-    if (ticks_) ticks_->Stop();
+    if (ticks_) ticks_->Retire();
     EndApplication(exitCode);
 }
 

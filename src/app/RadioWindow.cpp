@@ -44,8 +44,6 @@ void TRadioWindow::HoldTrackingForStep() {
 
 void TRadioWindow::StopMainTimer() { ticks_.Stop(); }
 
-void TRadioWindow::ResumeMainTimer() {
-    if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) ticks_.Start();
-}
+void TRadioWindow::ResumeMainTimer() { ticks_.Resume(state_); }
 
 }  // namespace kelvora

@@ -81,7 +81,7 @@ public:
     void ApplyElementFolderChoice() override;
     std::vector<int> SelectedSets() override { return selection_.SetNumbers(); }
     int ActiveSet() override { return selection_.ActiveSet; }
-    std::vector<int> AutoCandidates() override { return selection_.AutoCandidates; }
+    const std::vector<int>& AutoCandidates() override { return selection_.AutoCandidates; }
     void SelectSatellite(int set) override;
     double PropagateAndLook(double julianDate, double dayCount) override;
     bool Computable() override { return computable_; }

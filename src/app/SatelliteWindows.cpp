@@ -91,9 +91,7 @@ void TSatellitePart::WireSelectionHooks() {
     h.ForceLetterColours = [this] { state_.Tracking.ForceLetterColours = true; };
     h.ClearMapRedrawCounter = [this] { state_.Tracking.MapRedrawCounter = 0; };
     h.ClearWarmUp = [this] { state_.Tracking.ResetWarmUp(); };
-    h.RestartMainTimer = [this] {
-        if (state_.Tracking.TimeMode == TTimeMode::RealTime && state_.StartupDone) ticks_->Start();
-    };
+    h.RestartMainTimer = [this] { ticks_->Resume(state_); };
     h.LookupSquint = [this](int set, const QString& name) {
         if (set < 1 || static_cast<size_t>(set) >= squintSlots_.size()) return;
         LookupSquintEntry(squintTable_, squintSlots_[static_cast<size_t>(set)], orbit_, set,

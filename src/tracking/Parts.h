@@ -43,7 +43,7 @@ public:
     // none), and the selected sets named in the priority list, in its order.
     virtual std::vector<int> SelectedSets() = 0;
     virtual int ActiveSet() = 0;
-    virtual std::vector<int> AutoCandidates() = 0;
+    virtual const std::vector<int>& AutoCandidates() = 0;
     // The tick.
     virtual void SelectSatellite(int set) = 0;
     // Computes the current set for the instant; returns its elevation in degrees.

@@ -8,6 +8,13 @@ void ReadStartSettings(TAppState& app, TParts parts) {
     ApplyStartSettings(app, parts);
 }
 
+void ReadWindowStartSettings(TAppState& app, TParts parts) {
+    app.WindowPosition = ReadWindowPosition(app.DataFolder);
+    app.ReportBelowHorizon = ReadReportBelowHorizon(app.DataFolder);
+    ReadStartSettings(app, parts);
+    app.Start.RotorServerOption = app.Start.StoredRotorServerOption;
+}
+
 void ApplyStartSettings(TAppState& app, TParts parts) {
     TStartSettings& s = app.Start;
     TTrackingState& t = app.Tracking;

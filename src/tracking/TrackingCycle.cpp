@@ -51,7 +51,7 @@ void TrackingCycle::Run() {
 
     if (state_.AutoChange) {
         state_.CurrentSet = activeSet_;
-        const std::vector<int> candidates = parts_.Satellite.AutoCandidates();
+        const std::vector<int>& candidates = parts_.Satellite.AutoCandidates();
         if (!candidates.empty()) AutomaticSatelliteChange(candidates);
         // Adopted once per change: the flag is otherwise cleared only while there are
         // candidates, and an emptied list would adopt (and redraw the map) every tick.

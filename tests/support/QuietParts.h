@@ -27,7 +27,7 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     void ApplyElementFolderChoice() override {}
     std::vector<int> SelectedSets() override { return Selected; }
     int ActiveSet() override { return Active; }
-    std::vector<int> AutoCandidates() override { return Candidates; }
+    const std::vector<int>& AutoCandidates() override { return Candidates; }
     void SelectSatellite(int) override {}
     double PropagateAndLook(double, double) override { return -90.0; }
     bool Computable() override { return true; }

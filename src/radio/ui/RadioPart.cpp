@@ -79,7 +79,6 @@ void TRadioPart::ReadDoppler() { doppler_.SetTable(LoadDopplerTable(in_.State.Da
 void TRadioPart::ReadCorrectionModes() {
     doppler_.SetCorrectionMode(LoadCorrectionMode(in_.State.DataFolder));
     ShowCorrectionModeText();
-    cat_.Fields().UseRadioServer = false;  // the radio server comes with the server link
     // The last radio step of the start-up: from now on "C+" also checks the Icom bands.
     cat_.Fields().StartupDone = true;
 }
