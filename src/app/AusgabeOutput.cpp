@@ -162,8 +162,8 @@ void TAusgabe::ShowPreviewControls(bool preview) {
 void TAusgabe::ShowStepFactor(const QString& text) { SetToggleText(TToggle::VorZur, text); }
 
 void TAusgabe::SetRxTxEnabled(bool enabled) {
-    for (const char* name : {"lblRX", "lblTX"})
-        if (auto* widget = findChild<QWidget*>(name)) widget->setEnabled(enabled);
+    rxTxEnabled_ = enabled;
+    for (QLabel* label : txRx_) label->setEnabled(enabled);
 }
 
 }  // namespace kelvora

@@ -59,7 +59,10 @@ void TAusgabe::keyPressEvent(QKeyEvent* event) {
                                        {Qt::Key_Up, Qt::Key_Down, 1},
                                        {Qt::Key_Right, Qt::Key_Left, 0}};
     const int key = event->key();
-    if (key == Qt::Key_Space) return emit SpaceKeyPressed();
+    if (key == Qt::Key_Space) {
+        if (rxTxEnabled_) emit SpaceKeyPressed();
+        return;
+    }
     if (key == Qt::Key_Plus && keypad) return emit CorrectionKeyPressed(100);
     if (key == Qt::Key_Minus && keypad) return emit CorrectionKeyPressed(-100);
     if (key == Qt::Key_Equal || key == Qt::Key_Plus) return emit CorrectionKeyPressed(10);

@@ -346,7 +346,7 @@ bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         if (label && std::find(txRx_.begin(), txRx_.end(), label) != txRx_.end()) {
-            emit TransmitLabelClicked();
+            if (rxTxEnabled_) emit TransmitLabelClicked();
             return true;
         }
         if (watched == statusBar()) {

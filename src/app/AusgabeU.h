@@ -85,7 +85,8 @@ public:
     void ShowPreviewControls(bool preview);
     void ShowStepFactor(const QString& text);
     TUpDown* UpDown2() const { return upDown2_; }
-    // lblRX and lblTX, once the radio work has put them on the window.
+    // The receive and transmit switches (the TX/RX labels and the space key): off
+    // during a preview, whose frequencies are not the sky's now.
     void SetRxTxEnabled(bool enabled);
     void SetToggleText(TToggle toggle, const QString& text);
     QString ToggleText(TToggle toggle) const;
@@ -154,6 +155,7 @@ private:
     std::array<TUpDown*, 5> vfoSteps_{};  // SpnVfo10 .. SpnVfo5000
     QAction* satModeOff_ = nullptr;  // menSatMode
     std::array<QLabel*, 3> txRx_{};  // lblTxRx, lblTxRx2, lblTxRx3
+    bool rxTxEnabled_ = true;  // lblRX, lblTX
     QWidget* lowerPanel_ = nullptr;
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;

@@ -11,6 +11,8 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace kelvora;
@@ -115,6 +117,17 @@ TEST(RadioPanel, TransmitLabelsStatusBarAndKeys) {
     emit main.TransmitLabelClicked();
     EXPECT_EQ(label->text(), "TX");
     press(Qt::Key_Space);  // the space key alternates
+    EXPECT_EQ(label->text(), "RX");
+    press(Qt::Key_Space);
+    EXPECT_EQ(label->text(), "TX");
+    // A preview's frequencies are not the sky's now: the switches rest until real time.
+    main.findChild<QAction*>("menVorschau")->trigger();
+    main.findChild<QPushButton*>("cmdStartOk")->click();
+    press(Qt::Key_Space);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(label->text(), "TX");
+    main.findChild<QAction*>("menEchtzeit")->trigger();
+    QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(label->text(), "RX");
     press(Qt::Key_Space);
     EXPECT_EQ(label->text(), "TX");
