@@ -38,9 +38,10 @@ public:
     bool IsOpen() const override { return Open_; }
     void SetRts(bool) override {}
     void SetDtr(bool) override {}
-    void Write(const TCatBytes& bytes) override {
+    bool Write(const TCatBytes& bytes) override {
         if (bytes == "IF;") Input_ = "IF00435800000     +0000000000020000080;";
         else if (bytes.size() == 7 && bytes[4] == '\x1C') Input_ = std::string("\xFE\xFE\x00\xA2\x1C\x00\x00\xFD", 8);
+        return true;
     }
     bool WaitForInput(int, std::chrono::milliseconds) override {
         ++Waits;

@@ -11,7 +11,10 @@ TCatRunResult RunCatScript(const TCatLink& link, const TCatScript& script) {
     for (const TCatStep& step : script) {
         switch (step.Kind) {
             case TCatStepKind::Write:
-                link.Port.Write(step.Bytes);
+                if (!link.Port.Write(step.Bytes)) {
+                    result.Ok = false;
+                    return result;
+                }
                 break;
             case TCatStepKind::Pause:
                 link.Pauser.Pause(pause);

@@ -97,8 +97,9 @@ void TQtSerialPort::SetDtr(bool on) {
     port_.clearError();
 }
 
-void TQtSerialPort::Write(const TCatBytes& bytes) {
-    if (!port_.isOpen() || failed_ || bytes.empty()) return;
+bool TQtSerialPort::Write(const TCatBytes& bytes) {
+    if (!port_.isOpen() || failed_) return false;
+    if (bytes.empty()) return true;
     port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
     const auto end = Clock::now() + kWriteLimit;
     while (port_.bytesToWrite() > 0 && !failed_) {
@@ -107,6 +108,7 @@ void TQtSerialPort::Write(const TCatBytes& bytes) {
         port_.waitForBytesWritten(remaining);
         CheckDevice();
     }
+    return !failed_;
 }
 
 bool TQtSerialPort::WaitForInput(int moreThan, std::chrono::milliseconds deadline) {

@@ -21,7 +21,7 @@ public:
     bool IsOpen() const override { return port_.isOpen(); }
     void SetRts(bool on) override;
     void SetDtr(bool on) override;
-    void Write(const TCatBytes& bytes) override;
+    bool Write(const TCatBytes& bytes) override;
     bool WaitForInput(int moreThan, std::chrono::milliseconds deadline) override;
     bool ReadAll(TCatBytes* bytes) override;
     void ClearInput() override;

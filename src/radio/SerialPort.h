@@ -30,7 +30,9 @@ public:
     virtual void SetRts(bool on) = 0;
     virtual void SetDtr(bool on) = 0;
     // Hands all bytes to the device before it returns; no answer is awaited.
-    virtual void Write(const TCatBytes& bytes) = 0;
+    // Returns false when the device failed (unplugged, closed): a radio that never
+    // answers is noticed only here.
+    virtual bool Write(const TCatBytes& bytes) = 0;
     // Waits until more than moreThan bytes are waiting or the deadline has passed,
     // never longer. Returns false when the device failed (unplugged, closed).
     virtual bool WaitForInput(int moreThan, std::chrono::milliseconds deadline) = 0;

@@ -197,20 +197,24 @@ TEST(CatReadBack, KenwoodTransmittingHoldsTheFrequencies) {
 
 TEST(CatUnplugged, ReadFailureSwitchesCatOffForGoodAndQuitSendsNothing) {
     for (const auto& setup : {Radio(TRadioFamily::Icom, "IC-9700"), Radio(TRadioFamily::Icom, "IC-821H", 0x4C),
-                              Radio(TRadioFamily::Kenwood, "TS-2000"), Radio(TRadioFamily::Kenwood, "TS-790")}) {
+                              Radio(TRadioFamily::Kenwood, "TS-2000"), Radio(TRadioFamily::Kenwood, "TS-790"),
+                              Radio(TRadioFamily::Yaesu, "FT-847"), Radio(TRadioFamily::Yaesu, "FT-736R")}) {
         Station s(setup);
         s.Cycle();
         s.Cycle();  // the modes are out; from now on every cycle reads first
         s.Port.Unplugged = true;
         const size_t before = s.Port.Written.size();
-        EXPECT_NO_THROW(s.Cycle());
+        EXPECT_NO_THROW(s.Cycle(-3.5));  // the satellite has moved on: every family has something to send
         EXPECT_TRUE(s.Cat.Fields().CatError) << setup.Model;
         EXPECT_FALSE(s.Cat.Fields().CatOn);
         EXPECT_FALSE(s.Display.CatShown) << "the window shows C-";
         // Whatever the failing read was, nothing after it went to the device.
         const size_t afterFailure = s.Port.Written.size();
         const std::string tried = s.Port.Written.substr(before);
-        EXPECT_TRUE(tried.empty() || tried == "IF;") << setup.Model << ": at most the one query";
+        // A Yaesu never answers: its first failed command is what gives the failure away.
+        const bool oneCommand =
+            tried.empty() || tried == "IF;" || (setup.Family == TRadioFamily::Yaesu && tried.size() == 5);
+        EXPECT_TRUE(oneCommand) << setup.Model << ": at most the one command";
 
         // The tracking goes on without the radio; "C+" explains and changes nothing.
         s.Cycle();

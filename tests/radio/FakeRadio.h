@@ -49,11 +49,13 @@ public:
     bool IsOpen() const override { return Opened_; }
     void SetRts(bool on) override { Rts = on; }
     void SetDtr(bool on) override { Dtr = on; }
-    void Write(const TCatBytes& bytes) override {
+    // Written keeps what was tried, also on an unplugged device.
+    bool Write(const TCatBytes& bytes) override {
         Written += bytes;
-        if (Unplugged) return;
+        if (Unplugged) return false;
         if (Family == TFakeFamily::Icom) AnswerIcom(bytes);
         if (Family == TFakeFamily::Kenwood && bytes == "IF;") Input += KenwoodIf();
+        return true;
     }
     bool WaitForInput(int, std::chrono::milliseconds deadline) override {
         Deadlines.push_back(deadline);

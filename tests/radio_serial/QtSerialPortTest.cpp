@@ -154,13 +154,24 @@ TEST_F(PseudoTerminalRadio, UnpluggedRadioIsAFailureNotAHang) {
     TCatBytes bytes;
     EXPECT_FALSE(port.WaitForInput(12, 2s));
     EXPECT_FALSE(port.ReadAll(&bytes));
-    port.Write("RX;");  // ignored, no exception
+    EXPECT_FALSE(port.Write("RX;"));  // no exception
     port.ClearInput();
     EXPECT_FALSE(port.WaitForInput(0, 0ms));
     EXPECT_FALSE(port.ReadAll(&bytes));
     EXPECT_FALSE(port.LineOn());
     EXPECT_TRUE(port.Failed());
     EXPECT_LT(Clock::now() - start, 10s);
+}
+
+// A radio that never answers (Yaesu) is only ever written to: the write itself fails.
+TEST_F(PseudoTerminalRadio, UnpluggedRadioIsNoticedByTheNextWrite) {
+    TQtSerialPort port;
+    OpenPort(port, Settings());
+    ASSERT_TRUE(port.Write(std::string("\x00\x00\x00\x00\x00", 5)));
+    ASSERT_EQ(RadioReceives(5).size(), 5u);
+    Unplug();
+    EXPECT_FALSE(port.Write(std::string("\x14\x58\x00\x00\x01", 5)));
+    EXPECT_TRUE(port.Failed());
 }
 
 TEST_F(PseudoTerminalRadio, ModemLinesOfAPseudoTerminalReadOffAndDoNoHarm) {
