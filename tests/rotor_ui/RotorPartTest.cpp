@@ -240,13 +240,15 @@ TEST(RotorPart, ANewSatelliteStartsWithoutTheFlip) {
     s.Satellite.Pass.reset();
     part.ActiveSatelliteChanged(TSatelliteChange::LetterClick);
     s.Tick(part, 1);
-    EXPECT_EQ(s.Links.Positions.back(), std::make_pair(50.0, 70.0));
+    EXPECT_NEAR(s.Links.Positions.back().first, 50.0, 1e-4);
+    EXPECT_EQ(s.Links.Positions.back().second, 70.0);
     EXPECT_EQ(window.Log.join(','), "yellow,normal");
 
     // Its pass is predicted: decided at the next cycle.
     s.Satellite.Pass = TPredictedPass{kDay0, 350, 170};
     s.Tick(part, 2);
-    EXPECT_EQ(s.Links.Positions.back(), std::make_pair(242.5, 110.0));  // 60 + 2.5, over the top
+    EXPECT_NEAR(s.Links.Positions.back().first, 242.5, 1e-4);  // 60 + 2.5, over the top
+    EXPECT_EQ(s.Links.Positions.back().second, 110.0);
     EXPECT_EQ(window.Log.join(','), "yellow,normal,yellow");
 }
 
