@@ -152,7 +152,7 @@ void TAusgabe::CreateMenus() {
     };
     connect(topLevel("menList", "&Satellites"), &QAction::triggered, this, &TAusgabe::SatellitesRequested);
     connect(topLevel("menSetUp", "&CAT"), &QAction::triggered, this, &TAusgabe::CatDialogRequested);
-    topLevel("menHin", "&Rotor");
+    connect(topLevel("menHin", "&Rotor"), &QAction::triggered, this, &TAusgabe::RotorDialogRequested);
     connect(topLevel("menMode", "&Mode"), &QAction::triggered, this, &TAusgabe::ModeDialogRequested);
     connect(topLevel("menOptionen", "&Options"), &QAction::triggered, this, &TAusgabe::OptionsRequested);
 

@@ -119,6 +119,7 @@ signals:
     void SatModeOffRequested();  // "&Sat mode off"
     void CatDialogRequested();  // "&CAT"
     void ModeDialogRequested();  // "&Mode"
+    void RotorDialogRequested();  // "&Rotor"
     void TransmitLabelClicked();  // lblTxRx, lblTxRx2, lblTxRx3
     void SpaceKeyPressed();
     // The per-satellite correction keys: numeric-pad plus/minus 100 Hz, = and - 10 Hz.

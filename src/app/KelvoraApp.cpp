@@ -11,8 +11,9 @@
 #include "PreviewControl.h"
 #include "QtSerialPort.h"
 #include "RadioWindow.h"
+#include "RotorU.h"
+#include "RotorWindow.h"
 #include "SteadyCatPause.h"
-#include "WindowShells.h"
 
 #include <QApplication>
 #include <QDate>
@@ -41,7 +42,8 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
                    satellite_.Catalog(), satellite_.SquintSlots(), mapPart_.Sun(), satellite_.Passes()}),
       radio_({state_, prompt_, satellite_, [this](int set) { return satellite_.SatelliteName(set); }},
              std::make_unique<TQtSerialPort>(), std::make_unique<TSteadyCatPause>()),
-      cycle_(state_.Tracking, state_.Time, Parts()), sequence_(state_, Parts(), prompt_, cycle_) {
+      rotor_({state_, prompt_, satellite_, serverLinks_}), cycle_(state_.Tracking, state_.Time, Parts()),
+      sequence_(state_, Parts(), prompt_, cycle_) {
     EndApplication = [](int code) { QCoreApplication::exit(code); };
     sequence_.SystemZoneHours = [this] {
         // Two readings of the clock may differ by a millisecond: whole minutes only.
@@ -75,20 +77,16 @@ void TKelvoraApp::CreateWindows() {
     QCoreApplication::setApplicationName("Kelvora");
     satellite_.CreateWindows(*main_, *ticks_);
     outputPart_.AddPlacedDialog(satellite_.SelectionWindow());
-    CreateShellDialog("THinweise", "Rotor", true);
+    WireRotorControls();
     satSetup_ = new TSatSetup(state_, options_.ScreenWidth, main_);
     outputPart_.AddPlacedDialog(satSetup_);
+    satSetup_->RereadRotorOptions = [this] { rotor_.RereadRotorOptions(); };
     satSetup_->ApplyWindowSize = [this](char option) { ApplyWindowSize(option); };
     satSetup_->ReportError = [this](const QString& text) { prompt_.Message(text, IOperatorPrompt::Icon::Error); };
     satSetup_->Hidden = [this] { main_->SetInputEnabled(true); };
     CreatePreviewDialogs();
     WireRadioControls();
     WireMapToggles();
-}
-
-void TKelvoraApp::CreateShellDialog(const char* className, const char* caption, bool placed) {
-    auto* dialog = new TShellDialog(className, caption, main_);
-    if (placed) outputPart_.AddPlacedDialog(dialog);
 }
 
 void TKelvoraApp::lstAusGabeReset() {
@@ -169,6 +167,16 @@ void TKelvoraApp::WireRadioControls() {
     connect(main_, &TAusgabe::StatusBarClicked, this, [this] { radio_.StatusBarClicked(); });
     connect(main_, &TAusgabe::SpaceKeyPressed, this, [this] { radio_.SpaceKey(); });
     connect(main_, &TAusgabe::CorrectionKeyPressed, this, [this](double deltaHz) { radio_.CorrectionKey(deltaHz); });
+}
+
+void TKelvoraApp::WireRotorControls() {
+    rotorWindow_ = std::make_unique<TRotorWindow>(*main_);
+    rotor_.AttachWindow(*rotorWindow_, main_);
+    outputPart_.AddPlacedDialog(rotor_.Dialog());
+    connect(main_, &TAusgabe::ToggleClicked, this, [this](TToggle toggle) {
+        if (toggle == TToggle::Rotor) rotor_.RotorOnOff();
+    });
+    connect(main_, &TAusgabe::RotorDialogRequested, this, [this] { rotor_.OpenRotorDialog(); });
 }
 
 void TKelvoraApp::ShutdownRadioAndServers(TShutdownPath path) {

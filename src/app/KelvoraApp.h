@@ -9,9 +9,10 @@
 #include "OperatorPrompt.h"
 #include "MapPart.h"
 #include "OutputPart.h"
-#include "NullParts.h"
 #include "RadioPart.h"
+#include "RotorPart.h"
 #include "SatellitePart.h"
+#include "ServerLinks.h"
 #include "Parts.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
@@ -30,6 +31,7 @@ class TMAInp;
 class TPreviewControl;
 class TTickTimer;
 class TRadioWindow;
+class TRotorWindow;
 
 struct TAppOptions {
     QString DataFolder;
@@ -79,9 +81,9 @@ private:
     void StopUnattended(int exitCode);
     void ShutdownRadioAndServers(TShutdownPath path);
     void WireRadioControls();
+    void WireRotorControls();
     TParts Parts() { return {satellite_, mapPart_, outputPart_, radio_, rotor_}; }
     bool Unattended() const { return options_.QuitAfterTicks >= 0; }
-    void CreateShellDialog(const char* className, const char* caption, bool placed);
     // The preview dialogs and the map toggles (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
@@ -98,8 +100,10 @@ private:
     TOutputPart outputPart_;
     TRadioPart radio_;
     std::unique_ptr<TRadioWindow> radioWindow_;
-    // Until the rotor is built.
-    TNullRotorPart rotor_;
+    // The server links of the rotor (and the radio server): the real ones go here.
+    TNullServerLinks serverLinks_;
+    TRotorPart rotor_;
+    std::unique_ptr<TRotorWindow> rotorWindow_;
     TrackingCycle cycle_;
     StartupSequence sequence_;
     TAusgabe* main_ = nullptr;

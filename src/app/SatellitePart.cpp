@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "ElementAge.h"
 #include "InsideEarth.h"
+#include "SGP_Time.h"
 #include "SatGroups.h"
 #include "SatWahlU.h"
 #include "TickTimer.h"
@@ -61,6 +62,36 @@ double TSatellitePart::PropagateAndLook(double julianDate, double dayCount) {
 
 void TSatellitePart::SubSatellitePoint() {
     kelvora::SubSatellitePoint(track_, state_.Time.JulianDate, state_.Time.ClockOffset);
+}
+
+std::optional<TSatelliteLook> TSatellitePart::LookAt(int set, double dayCount) {
+    if (!TOrbitModel::IsValidSlot(set) || set > catalog_.Count()) return std::nullopt;
+    const TTrackState cycleTrack = track_;
+    const TObserverSite cycleSite = site_;
+    std::optional<TSatelliteLook> look;
+    if (orbit_.SelectSatellite(set)) {
+        const double julianDate = JulianDateOfDayCount(dayCount);
+        if (kelvora::PropagateAndLook(orbit_, site_, track_, julianDate, dayCount) && !InsideEarth(track_.Position)) {
+            kelvora::SubSatellitePoint(track_, julianDate, state_.Time.ClockOffset);
+            look = TSatelliteLook{track_.Azimuth, track_.Elevation, track_.SubLatitude, track_.SubLongitude};
+        }
+    }
+    track_ = cycleTrack;
+    site_ = cycleSite;
+    orbit_.SelectSatellite(state_.Tracking.CurrentSet);
+    return look;
+}
+
+std::optional<TPredictedPass> TSatellitePart::PredictedPass(int set) {
+    if (set < 1 || static_cast<size_t>(set) >= passes_.size()) return std::nullopt;
+    const TPassInfo& pass = passes_[static_cast<size_t>(set)];
+    const bool predicted = pass.Below != 0 || pass.Above != 0;
+    if (!predicted || pass.AosText == "-----") return std::nullopt;
+    return TPredictedPass{pass.AosTime, pass.AosAzimuth, pass.LosAzimuth};
+}
+
+double TSatellitePart::RevsPerDay(int set) {
+    return TOrbitModel::IsValidSlot(set) && set <= catalog_.Count() ? orbit_.Slot(set).RevsPerDay : 0.0;
 }
 
 void TSatellitePart::PaintLetter(int letter, TLetterColour colour) { main_->PaintLetter(letter, colour); }

@@ -91,6 +91,9 @@ public:
     void PaintLetter(int letter, TLetterColour colour) override;
     void EnableLetters() override;
     void AdoptNewActiveSatellite(int set) override;
+    std::optional<TSatelliteLook> LookAt(int set, double dayCount) override;
+    std::optional<TPredictedPass> PredictedPass(int set) override;
+    double RevsPerDay(int set) override;
 
 private:
     void CreateSatelliteDialogs();

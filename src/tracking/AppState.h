@@ -33,7 +33,6 @@ struct TAppState {
     char ReportBelowHorizon = '+';
     bool UseRotorServer = false;
     bool UseRadioServer = false;
-    bool FlipOption = true;  // switched off by a flip side 'S'
     QString MapFolder = "Maps2D\\";
     QStringList PriorityList;
     QStringList ProgramList;

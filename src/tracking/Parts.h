@@ -7,6 +7,7 @@
 #include "TrackingState.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace kelvora {
@@ -16,6 +17,22 @@ enum class TSatelliteChange {
     LetterClick,  // the operator chose it: a letter, "Active Sat.", a new group
     Automatic,  // the automatic change chose another satellite
     NewTrackingRun,  // a tracking run started (start-up, satellite block again)
+};
+
+// A set seen at an instant of its own (degrees; sub-satellite longitude east).
+struct TSatelliteLook {
+    double Azimuth = 0.0;
+    double Elevation = 0.0;
+    double SubLatitude = 0.0;
+    double SubLongitude = 0.0;
+};
+
+// A set's next pass as the pass prediction last found it (day counts, degrees).
+struct TPredictedPass {
+    double AosTime = 0.0;
+    double AosAzimuth = 0.0;
+    double LosAzimuth = 0.0;
+    bool operator==(const TPredictedPass&) const = default;
 };
 
 // How the program ends: the radio's last commands differ.
@@ -57,6 +74,13 @@ public:
     virtual void EnableLetters() = 0;
     // The automatic change chose this set: it becomes the active satellite.
     virtual void AdoptNewActiveSatellite(int set) = 0;
+    // The rotor's lead and its pass decision. LookAt leaves the cycle's own values
+    // as they were (the set in the model, the track values); nullopt when the set
+    // cannot be computed then. PredictedPass: nullopt before a prediction or when
+    // it found no rise.
+    virtual std::optional<TSatelliteLook> LookAt(int set, double dayCount) = 0;
+    virtual std::optional<TPredictedPass> PredictedPass(int set) = 0;
+    virtual double RevsPerDay(int set) = 0;
 };
 
 // The world map and what is drawn on it.

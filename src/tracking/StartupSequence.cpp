@@ -21,7 +21,6 @@ void StartupSequence::ReadStationSettings(double systemZoneHours) {
     parts_.Satellite.SetupObserver(station.Latitude, station.Longitude, height);
     if (app_.SecondInstance) station.PortNumber = 0;
     ReadParPort(app_.DataFolder, station);
-    if (station.FlipSide == 'S') app_.FlipOption = false;
     app_.Station = station;
     app_.Tracking.MinElevation = station.MinElevation;
 }

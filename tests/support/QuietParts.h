@@ -37,6 +37,9 @@ struct QuietParts : ISatellitePart, IMapPart, IOutputPart, IRadioPart, IRotorPar
     void PaintLetter(int, TLetterColour) override {}
     void EnableLetters() override {}
     void AdoptNewActiveSatellite(int) override {}
+    std::optional<TSatelliteLook> LookAt(int, double) override { return std::nullopt; }
+    std::optional<TPredictedPass> PredictedPass(int) override { return std::nullopt; }
+    double RevsPerDay(int) override { return 0.0; }
     // Map.
     void ShowStationOnMap() override {}
     void ShowDarkMap() override {}
