@@ -5,6 +5,7 @@
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "SatWahlU.h"
+#include "SetupDialog.h"
 #include "TickTimer.h"
 #include "StartSettingsApply.h"
 #include "WindowLayout.h"
@@ -84,6 +85,7 @@ void TKelvoraApp::CreateWindows() {
     CreatePreviewDialogs();
     WireRadioControls();
     WireMapToggles();
+    AttachSetupDialog(*main_, options_.DataFolder);
 }
 
 void TKelvoraApp::CreateShellDialog(const char* className, const char* caption, bool placed) {
