@@ -134,7 +134,9 @@ QWidget* TSetupDialog::RotorPage() {
     auto* right = new QVBoxLayout(box);
     directions_ = Named(new QTableWidget(0, 2), "tblStandPos");
     directions_->setHorizontalHeaderLabels({"Name", "Azimuth"});
-    directions_->horizontalHeader()->setStretchLastSection(true);
+    directions_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    directions_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    directions_->setMinimumWidth(220);
     directions_->verticalHeader()->setVisible(false);
     auto* add = Named(new QPushButton("Add"), "cmdAddDirection");
     auto* remove = Named(new QPushButton("Delete"), "cmdDeleteDirection");
