@@ -155,6 +155,7 @@ void TAusgabe::CreateMenus() {
     connect(topLevel("menHin", "&Rotor"), &QAction::triggered, this, &TAusgabe::RotorDialogRequested);
     connect(topLevel("menMode", "&Mode"), &QAction::triggered, this, &TAusgabe::ModeDialogRequested);
     connect(topLevel("menOptionen", "&Options"), &QAction::triggered, this, &TAusgabe::OptionsRequested);
+    topLevel("menStationSetup", "S&etup");  // the setup dialog connects itself
 
     QMenu* programs = SubMenu(bar, "menProg", "&Programs");
     for (int i = 1; i <= 10; ++i)

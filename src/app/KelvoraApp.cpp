@@ -5,6 +5,7 @@
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "SatWahlU.h"
+#include "SetupDialog.h"
 #include "TickTimer.h"
 #include "StartSettingsApply.h"
 #include "WindowLayout.h"
@@ -87,6 +88,7 @@ void TKelvoraApp::CreateWindows() {
     CreatePreviewDialogs();
     WireRadioControls();
     WireMapToggles();
+    AttachSetupDialog(*main_, options_.DataFolder);
 }
 
 void TKelvoraApp::lstAusGabeReset() {
