@@ -2,6 +2,7 @@
 
 #include "AusgabeU.h"
 #include "ConfigFile.h"
+#include "MainCommands.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "SatWahlU.h"
@@ -84,6 +85,7 @@ void TKelvoraApp::CreateWindows() {
     CreatePreviewDialogs();
     WireRadioControls();
     WireMapToggles();
+    WireMainCommands();
 }
 
 void TKelvoraApp::CreateShellDialog(const char* className, const char* caption, bool placed) {

@@ -30,6 +30,8 @@ class TMAInp;
 class TPreviewControl;
 class TTickTimer;
 class TRadioWindow;
+class IDesktop;
+class TMainCommands;
 
 struct TAppOptions {
     QString DataFolder;
@@ -38,6 +40,7 @@ struct TAppOptions {
     int QuitAfterTicks = -1;  // -1: run until the operator quits; >= 0: nothing waits for the operator
     int ScreenWidth = 1920;
     double LogicalDpiX = 96;
+    IDesktop* Desktop = nullptr;  // starts programs and opens documents; none: the real desktop
 };
 
 class TKelvoraApp : public QObject {
@@ -85,6 +88,9 @@ private:
     // The preview dialogs and the map toggles (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
+    // File "O&pen", the launcher, the help files, "&Info", lblWechsel and the free
+    // area (KelvoraCommands.cpp).
+    void WireMainCommands();
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -105,6 +111,8 @@ private:
     TAusgabe* main_ = nullptr;
     std::unique_ptr<TTickTimer> ticks_;  // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
+    std::unique_ptr<IDesktop> ownDesktop_;
+    std::unique_ptr<TMainCommands> commands_;
     bool creationFailed_ = false;
     bool ended_ = false;
     int exitCode_ = 0;
