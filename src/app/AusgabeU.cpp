@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -57,10 +58,13 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     map_->setAutoFillBackground(true);
     map_->setStyleSheet("background: rgb(0,0,64);");
     CreateTransmitLabels();
+    central->installEventFilter(this);
 
     // Under the map: the data list across the full width; below it the frequency
     // panel, the toggles with the satellite name, the letters and the date-time box.
     lowerPanel_ = new QWidget(central);
+    lowerPanel_->setObjectName("LowerPanel");
+    lowerPanel_->installEventFilter(this);
     auto* rows = new QVBoxLayout(lowerPanel_);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(1);
@@ -354,6 +358,14 @@ bool TAusgabe::eventFilter(QObject* watched, QEvent* event) {
             emit StatusBarClicked();
             return true;
         }
+        // Clicks that controls leave unused reach their parents too: only one on the
+        // free area itself counts.
+        auto* area = qobject_cast<QWidget*>(watched);
+        if ((watched == centralWidget() || watched == lowerPanel_) &&
+            !area->childAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            emit BackgroundClicked();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -369,6 +381,8 @@ void TAusgabe::resizeEvent(QResizeEvent* event) {
 void TAusgabe::SetToggleText(TToggle toggle, const QString& text) { Toggle(toggle)->setText(text); }
 
 QString TAusgabe::ToggleText(TToggle toggle) const { return Toggle(toggle)->text(); }
+
+QPoint TAusgabe::ToggleTopLeft(TToggle toggle) const { return Toggle(toggle)->mapTo(this, QPoint()); }
 
 void TAusgabe::WireMapToggles(TAppState& app, TMapToggleHooks hooks) {
     connect(this, &TAusgabe::ToggleClicked, this, [this, &app, hooks](TToggle toggle) {

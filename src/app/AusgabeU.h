@@ -90,6 +90,7 @@ public:
     void SetRxTxEnabled(bool enabled);
     void SetToggleText(TToggle toggle, const QString& text);
     QString ToggleText(TToggle toggle) const;
+    QPoint ToggleTopLeft(TToggle toggle) const;  // in window coordinates
     // Clicks on lblBlueM, lblMulti, lblZoom, lblSpur, lblSun and lblArrow change the
     // state and call the map work through the hooks.
     void WireMapToggles(TAppState& app, TMapToggleHooks hooks);
@@ -115,6 +116,8 @@ signals:
     // A click on a label of the toggle panel.
     void ToggleClicked(kelvora::TToggle toggle);
     void StatusBarClicked();
+    // A click on the window's free area, where no control lies.
+    void BackgroundClicked();
     void DialStepClicked(double deltaHz);  // SpnVfo10 .. SpnVfo5000
     void SatModeOffRequested();  // "&Sat mode off"
     void CatDialogRequested();  // "&CAT"

@@ -2,6 +2,7 @@
 
 #include "AusgabeU.h"
 #include "ConfigFile.h"
+#include "MainCommands.h"
 #include "SGP_Time.h"
 #include "SatSU.h"
 #include "SatWahlU.h"
@@ -89,6 +90,7 @@ void TKelvoraApp::CreateWindows() {
     WireRadioControls();
     WireMapToggles();
     AttachSetupDialog(*main_, options_.DataFolder);
+    WireMainCommands();
 }
 
 void TKelvoraApp::lstAusGabeReset() {

@@ -32,6 +32,8 @@ class TPreviewControl;
 class TTickTimer;
 class TRadioWindow;
 class TRotorWindow;
+class IDesktop;
+class TMainCommands;
 
 struct TAppOptions {
     QString DataFolder;
@@ -40,6 +42,7 @@ struct TAppOptions {
     int QuitAfterTicks = -1;  // -1: run until the operator quits; >= 0: nothing waits for the operator
     int ScreenWidth = 1920;
     double LogicalDpiX = 96;
+    IDesktop* Desktop = nullptr;  // starts programs and opens documents; none: the real desktop
 };
 
 class TKelvoraApp : public QObject {
@@ -87,6 +90,9 @@ private:
     // The preview dialogs and the map toggles (KelvoraMap.cpp).
     void CreatePreviewDialogs();
     void WireMapToggles();
+    // File "O&pen", the launcher, the help files, "&Info", lblWechsel and the free
+    // area (KelvoraCommands.cpp).
+    void WireMainCommands();
 
     TAppOptions options_;
     IOperatorPrompt& prompt_;
@@ -109,6 +115,8 @@ private:
     TAusgabe* main_ = nullptr;
     std::unique_ptr<TTickTimer> ticks_;  // the main timer's start and stop
     TSatSetup* satSetup_ = nullptr;
+    std::unique_ptr<IDesktop> ownDesktop_;
+    std::unique_ptr<TMainCommands> commands_;
     bool creationFailed_ = false;
     bool ended_ = false;
     int exitCode_ = 0;

@@ -50,6 +50,11 @@ public:
     void LetterClick(int letter);
     // "&Satellites": the selection window is shown by the next start-up run.
     void RequestSelectionWindow();
+    // File "O&pen": the chosen file becomes the current source; the selection
+    // window lists its folder with the file highlighted.
+    void UseOpenedSource(const QString& path);
+    // A click on the main window's free area: the quick group switch, not modal.
+    void ShowQuickGroupSwitch();
     // Once after each element-file load, at the first tick: elements of the active
     // satellite older than the start setting are warned of.
     void WarnOfStaleElementsOnce();

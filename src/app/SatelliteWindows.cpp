@@ -118,4 +118,16 @@ void TSatellitePart::WireGroupHooks() {
     h.SetApplicationTitle = [this](const QString& title) { applicationTitle_ = title; };
 }
 
+void TSatellitePart::UseOpenedSource(const QString& path) {
+    groups_->UseOpenedSource(path);
+    satWahl_->ShowSourceInFileList(groups_->SourceFolder(), groups_->SourceFileName(), true);
+}
+
+void TSatellitePart::ShowQuickGroupSwitch() {
+    satFilesII_->PlaceAtLabel(main_->pos(), main_->ToggleTopLeft(TToggle::Cw));
+    satFilesII_->show();
+    satFilesII_->raise();
+    satFilesII_->activateWindow();
+}
+
 }  // namespace kelvora

@@ -104,6 +104,12 @@ bool TSatGroups::StoreGroupSource(const QString& chosenPath, QString* error) {
     return true;
 }
 
+void TSatGroups::UseOpenedSource(const QString& fullPath) {
+    SetCurrentSource(fullPath);
+    sourceChosenByOperator_ = true;
+    sourceFileReady_ = true;
+}
+
 void TSatGroups::RememberCurrent() { remembered_ = {currentGroup_, listPosition_, currentSource_, sourceFileReady_}; }
 
 void TSatGroups::RestoreRemembered() {

@@ -141,6 +141,9 @@ public:
     // The file chosen in the selection window becomes the highlighted group's source;
     // "ISSSources.SQF" is rewritten with 12 lines. False with a reason on a write error.
     bool StoreGroupSource(const QString& chosenPath, QString* error);
+    // File "O&pen": the chosen file is the current source until a group switch.
+    void UseOpenedSource(const QString& fullPath);
+    void ClearSourceFileReady() { sourceFileReady_ = false; }
 
     // Saved when a group dialog opens, restored by its Cancel and by a failed switch.
     void RememberCurrent();
