@@ -13,6 +13,7 @@
 #include "RadioPart.h"
 #include "SatellitePart.h"
 #include "Parts.h"
+#include "StationServers.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
 
@@ -70,6 +71,7 @@ public:
     std::function<void(int exitCode)> EndApplication;
 
     TSatellitePart& Satellites() { return satellite_; }
+    TStationServers& Servers() { return servers_; }
     TWorldMap& Map() { return mapPart_.Map(); }
 
 private:
@@ -90,6 +92,7 @@ private:
     IOperatorPrompt& prompt_;
     IClock& clock_;
     TAppState state_;
+    TStationServers servers_;  // the data server and the server links, before the parts that use them
     TSatellitePart satellite_;
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;

@@ -4,6 +4,7 @@
 // and the placing of the dialogs below the window.
 
 #include "AppState.h"
+#include "DopplerModel.h"
 #include "ElementCatalog.h"
 #include "OrbitModel.h"
 #include "Parts.h"
@@ -11,9 +12,11 @@
 #include "SatSelection.h"
 #include "SonneU.h"
 #include "Squint.h"
+#include "TrackingDataServer.h"
 #include "TrakStarU.h"
 
 #include <QList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -33,6 +36,9 @@ struct TOutputPartSources {
     const std::vector<TSquintSlot>& SquintSlots;
     const TSunState& Sun;
     std::vector<TPassInfo>& Passes;  // the pass cache the map's other satellites use too
+    // The tuned frequencies and modes of the active satellite, for the data server.
+    std::function<const TDopplerModel&()> Doppler;
+    ITrackingDataServer& DataServer;
 };
 
 class TOutputPart final : public IOutputPart {

@@ -16,7 +16,7 @@ public:
     // service: the data server's name, ProgramServiceName of the running program.
     TStationServers(TAppState& state, IOperatorPrompt& prompt, const QString& service);
 
-    ITrackingDataServer& DataServer() { return data_; }
+    TTrackingDataServer& DataServer() { return data_; }
     TStationServerLinks& Links() { return links_; }
     IRadioServerLink& RadioLink() { return links_.RadioLink(); }
 

@@ -15,6 +15,8 @@ TTrackingDataServer::~TTrackingDataServer() = default;
 
 void TTrackingDataServer::Publish(const QByteArray& value) { server_->SetItem(kTrackingItem, value); }
 
+QByteArray TTrackingDataServer::Value() const { return server_->Item(kTrackingItem); }
+
 bool TTrackingDataServer::Registered() const { return server_->Registered(); }
 
 }  // namespace kelvora

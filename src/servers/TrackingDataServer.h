@@ -37,6 +37,7 @@ public:
 
     void Publish(const QByteArray& value) override;
     bool Registered() const;
+    QByteArray Value() const;  // what a request returns now
 
 private:
     std::unique_ptr<TDdeServer> server_;

@@ -53,6 +53,7 @@ struct TRadioPartSources {
     IOperatorPrompt& Prompt;
     ISatellitePart& Satellite;  // the active set and its range rate
     std::function<std::string(int set)> SatelliteName;  // the name of a set, as the element file has it
+    IRadioServerLink& Server;  // where the CAT decisions go instead of the port when a radio server is used
 };
 
 class TRadioPart final : public IRadioPart, private ICatDisplay {
@@ -123,7 +124,6 @@ private:
     TRadioPartSources in_;
     std::unique_ptr<ISerialPort> port_;
     std::unique_ptr<ICatPause> pause_;
-    TNullRadioServerLink server_;
     TRadioDefinition definition_;
     TDopplerModel doppler_;
     TCatControl cat_;
