@@ -51,10 +51,7 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
         const double hours = (DateTimeToDays(clock_.LocalNow()) - DateTimeToDays(clock_.UtcNow())) * 24.0;
         return std::round(hours * 60.0) / 60.0;
     };
-    // Linked at start-up with CAT control off: the radio server hears "RaClose".
-    servers_.Links().RadioLinked = [this] {
-        if (!radio_.Cat().Fields().CatOn) radio_.CatOff();
-    };
+    servers_.Links().RadioLinked = [this] { radio_.RadioServerLinked(); };
     satellite_.ActiveSatelliteChangedBy = [this](TSatelliteChange reason) {
         radio_.ActiveSatelliteChanged(reason);
         rotor_.ActiveSatelliteChanged(reason);

@@ -12,7 +12,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <memory>
+#include <sys/prctl.h>
 
 namespace kelvora::test {
 
@@ -33,8 +35,12 @@ bool PollUntil(Condition condition, int limitMs = 5000) {
 class PrivateSessionBus {
 public:
     static PrivateSessionBus& Instance() {
-        static auto* bus = new PrivateSessionBus;  // stopped by the environment, before the application ends
-        return *bus;
+        if (!Started()) Started() = new PrivateSessionBus;  // stopped by the environment, before the application ends
+        return *Started();
+    }
+    static PrivateSessionBus*& Started() {
+        static PrivateSessionBus* bus = nullptr;
+        return bus;
     }
     static const QString& Address() { return Instance().address_; }
     // A connection of its own, as another program on the bus has.
@@ -50,6 +56,8 @@ private:
     PrivateSessionBus() {
         const QString program = QStandardPaths::findExecutable("dbus-daemon");
         if (program.isEmpty()) return;
+        // Ends with this program even when the test program is killed.
+        daemon_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         daemon_.start(program, {"--session", "--nofork", "--print-address"});
         if (!daemon_.waitForStarted(5000)) return;
         QElapsedTimer timer;
@@ -66,7 +74,9 @@ private:
 
 class PrivateSessionBusEnvironment : public ::testing::Environment {
 public:
-    void TearDown() override { PrivateSessionBus::Instance().Stop(); }
+    void TearDown() override {
+        if (PrivateSessionBus::Started()) PrivateSessionBus::Started()->Stop();
+    }
 };
 
 #define KELVORA_NEED_SESSION_BUS()                               \
@@ -91,6 +101,7 @@ public:
     // Starts it and waits until it takes connections.
     bool Start(int port = 0) {
         port_ = port ? port : FreeLoopbackPort();
+        process_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process_.start(program_, {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_)});
         if (!process_.waitForStarted(5000)) return false;
         return PollUntil([this] {

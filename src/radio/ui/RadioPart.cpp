@@ -71,6 +71,10 @@ bool TRadioPart::OpenCatPort(QString* message) {
     return opened;
 }
 
+void TRadioPart::RadioServerLinked() {
+    if (!cat_.Fields().CatOn) cat_.CatOff();
+}
+
 void TRadioPart::ReadCatTuning() {
     cat_.Fields().IntervalHz = LoadInterval(in_.State.DataFolder);
     cat_.SetCatPause(std::chrono::milliseconds(in_.State.Station.CatPauseMs));

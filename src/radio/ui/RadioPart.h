@@ -79,6 +79,8 @@ public:
     void CorrectionKey(double deltaHz);
     void OpenTuningDialog();  // "&CAT"
     void OpenModeDialog();  // "&Mode"
+    // The radio server was linked at start-up: with CAT control off it hears so.
+    void RadioServerLinked();
 
     TCatControl& Cat() { return cat_; }
     TDopplerModel& Doppler() { return doppler_; }
