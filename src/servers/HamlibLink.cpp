@@ -6,6 +6,10 @@
 
 namespace kelvora {
 
+namespace {
+constexpr qint64 kStuckBytes = 64 * 1024;
+}  // namespace
+
 THamlibLink::THamlibLink(QString daemonName, THostPort address, QObject* parent)
     : QObject(parent), daemon_(std::move(daemonName)), address_(std::move(address)), socket_(new QTcpSocket(this)) {
     connect(socket_, &QTcpSocket::connected, this, &THamlibLink::OnConnected);
@@ -41,9 +45,18 @@ void THamlibLink::Open() {
 }
 
 void THamlibLink::Write(const std::vector<std::string>& lines) {
+    // A daemon that stopped reading: the connection goes, the next Send makes a new one.
+    if (socket_->bytesToWrite() > kStuckBytes) {
+        std::fprintf(stderr, "KelvoraISS: %s does not read its commands; connecting again.\n", qPrintable(daemon_));
+        socket_->abort();
+        unanswered_.clear();
+        Send(lines);
+        return;
+    }
     for (const std::string& line : lines) {
         socket_->write((line + "\n").c_str());
         unanswered_.push_back(line);
+        if (unanswered_.size() > kStuckBytes / 8) unanswered_.pop_front();
     }
     // Out now rather than at the next turn of the event loop; never waits.
     socket_->flush();

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -124,6 +125,20 @@ TEST_F(HamlibLinksTest, ADaemonThatIsDownCostsNothingAndIsReachedOnceItRuns) {
             return rotctld.Ask("p", 2) == QStringList({"2.00", "1.00"});
         },
         10000));
+}
+
+// A daemon that takes the connection and then never reads or answers: the
+// commands pile up in the buffers, the sender goes on.
+TEST(HamlibLinkTest, ADaemonThatHangsDoesNotHoldTheSenderUp) {
+    QTcpServer hung;
+    ASSERT_TRUE(hung.listen(QHostAddress::LocalHost, 0));
+    THamlibLink link("rotctld", {"127.0.0.1", hung.serverPort()});
+    link.Open();
+    ASSERT_TRUE(PollUntil([&] { return link.Connected(); }));
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 20000; ++i) link.Send({"P 123.40 45.00"});
+    EXPECT_LT(timer.elapsed(), 2000);
 }
 
 TEST(HamlibLinkTest, AWrongAnswerIsCountedAndLoggedNotThrown) {
