@@ -1,7 +1,7 @@
 #pragma once
 // The output part: the main window's texts the tick and the start-up write (data
-// line with the pass times, illumination, station, Doppler line, toggle captions)
-// and the placing of the dialogs below the window.
+// line with the pass times, illumination, station, Doppler line, toggle captions),
+// the tracking data server's line and the placing of the dialogs below the window.
 
 #include "AppState.h"
 #include "DopplerModel.h"
