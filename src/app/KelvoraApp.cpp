@@ -37,14 +37,17 @@ TAppState InitialState(const TAppOptions& options) {
 
 TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IClock& clock)
     : options_(options), prompt_(prompt), clock_(clock), state_(InitialState(options)),
+      servers_(state_, prompt_, ProgramServiceName(QCoreApplication::applicationFilePath())),
       satellite_(state_, prompt_, Unattended()),
       mapPart_(options.ProgramFolder, {state_, satellite_.Orbit(), satellite_.Site(), satellite_.Track(),
                                        satellite_.Selection(), satellite_.Catalog(), satellite_.Passes(), prompt_}),
       outputPart_({state_, satellite_.Orbit(), satellite_.Site(), satellite_.Track(), satellite_.Selection(),
-                   satellite_.Catalog(), satellite_.SquintSlots(), mapPart_.Sun(), satellite_.Passes()}),
-      radio_({state_, prompt_, satellite_, [this](int set) { return satellite_.SatelliteName(set); }},
+                   satellite_.Catalog(), satellite_.SquintSlots(), mapPart_.Sun(), satellite_.Passes(),
+                   [this]() -> const TDopplerModel& { return radio_.Doppler(); }, servers_.DataServer()}),
+      radio_({state_, prompt_, satellite_, [this](int set) { return satellite_.SatelliteName(set); },
+              servers_.RadioLink()},
              std::make_unique<TQtSerialPort>(), std::make_unique<TSteadyCatPause>()),
-      rotor_({state_, prompt_, satellite_, serverLinks_}), cycle_(state_.Tracking, state_.Time, Parts()),
+      rotor_({state_, prompt_, satellite_, servers_.Links()}), cycle_(state_.Tracking, state_.Time, Parts()),
       sequence_(state_, Parts(), prompt_, cycle_) {
     EndApplication = [](int code) { QCoreApplication::exit(code); };
     sequence_.SystemZoneHours = [this] {
@@ -52,6 +55,7 @@ TKelvoraApp::TKelvoraApp(const TAppOptions& options, IOperatorPrompt& prompt, IC
         const double hours = (DateTimeToDays(clock_.LocalNow()) - DateTimeToDays(clock_.UtcNow())) * 24.0;
         return std::round(hours * 60.0) / 60.0;
     };
+    servers_.Links().RadioLinked = [this] { radio_.RadioServerLinked(); };
     satellite_.ActiveSatelliteChangedBy = [this](TSatelliteChange reason) {
         radio_.ActiveSatelliteChanged(reason);
         rotor_.ActiveSatelliteChanged(reason);

@@ -12,8 +12,8 @@
 #include "RadioPart.h"
 #include "RotorPart.h"
 #include "SatellitePart.h"
-#include "ServerLinks.h"
 #include "Parts.h"
+#include "StationServers.h"
 #include "StartupSequence.h"
 #include "TrackingCycle.h"
 
@@ -75,6 +75,7 @@ public:
     std::function<void(int exitCode)> EndApplication;
 
     TSatellitePart& Satellites() { return satellite_; }
+    TStationServers& Servers() { return servers_; }
     TWorldMap& Map() { return mapPart_.Map(); }
 
 private:
@@ -98,6 +99,7 @@ private:
     IOperatorPrompt& prompt_;
     IClock& clock_;
     TAppState state_;
+    TStationServers servers_;  // the data server and the server links, before the parts that use them
     TSatellitePart satellite_;
     TVorschau* vorschau_ = nullptr;
     TMAInp* maInp_ = nullptr;
@@ -106,8 +108,6 @@ private:
     TOutputPart outputPart_;
     TRadioPart radio_;
     std::unique_ptr<TRadioWindow> radioWindow_;
-    // The server links of the rotor (and the radio server): the real ones go here.
-    TNullServerLinks serverLinks_;
     TRotorPart rotor_;
     std::unique_ptr<TRotorWindow> rotorWindow_;
     TrackingCycle cycle_;

@@ -2,6 +2,7 @@
 
 #include "AusgabeU.h"
 #include "StartSettingsApply.h"
+#include "TrackingLine.h"
 #include "TrackingOutput.h"
 
 #include <QApplication>
@@ -80,8 +81,26 @@ void TOutputPart::ShowDataLine() {
 
 void TOutputPart::BlankDopplerText() { main_->BlankDopplerText(); }
 
-// The tracking data server is not built yet: nothing to publish to.
-void TOutputPart::SetDataServerItem() {}
+// The tick calls this only for an active satellite with a frequency entry after
+// the warm-up; preview and MA steps never publish.
+void TOutputPart::SetDataServerItem() {
+    const TAppState& state = in_.State;
+    const int set = in_.Selection.ActiveSet;
+    if (state.Tracking.TimeMode != TTimeMode::RealTime || set < 1 || set > in_.Catalog.Count()) return;
+    const TDopplerModel& doppler = in_.Doppler();
+    const TTrackState& track = in_.Track;
+    const TTrackingLineValues values{in_.Catalog.Name(set),
+                                     track.Azimuth,
+                                     track.Elevation,
+                                     doppler.State().TxFrequency,
+                                     doppler.Set().UplinkMode,
+                                     doppler.State().RxFrequency,
+                                     doppler.Set().DownlinkMode,
+                                     track.MA,
+                                     track.RangeRate};
+    in_.DataServer.Publish(QByteArray::fromStdString(
+        TrackingItemValue(values, state.ReportBelowHorizon, state.DecimalSeparator.toLatin1())));
+}
 
 void TOutputPart::Beep() { QApplication::beep(); }
 

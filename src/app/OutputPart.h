@@ -1,9 +1,10 @@
 #pragma once
 // The output part: the main window's texts the tick and the start-up write (data
-// line with the pass times, illumination, station, Doppler line, toggle captions)
-// and the placing of the dialogs below the window.
+// line with the pass times, illumination, station, Doppler line, toggle captions),
+// the tracking data server's line and the placing of the dialogs below the window.
 
 #include "AppState.h"
+#include "DopplerModel.h"
 #include "ElementCatalog.h"
 #include "OrbitModel.h"
 #include "Parts.h"
@@ -11,9 +12,11 @@
 #include "SatSelection.h"
 #include "SonneU.h"
 #include "Squint.h"
+#include "TrackingDataServer.h"
 #include "TrakStarU.h"
 
 #include <QList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -33,6 +36,9 @@ struct TOutputPartSources {
     const std::vector<TSquintSlot>& SquintSlots;
     const TSunState& Sun;
     std::vector<TPassInfo>& Passes;  // the pass cache the map's other satellites use too
+    // The tuned frequencies and modes of the active satellite, for the data server.
+    std::function<const TDopplerModel&()> Doppler;
+    ITrackingDataServer& DataServer;
 };
 
 class TOutputPart final : public IOutputPart {

@@ -221,7 +221,8 @@ void TCatControl::SendFrequencies(double rxKHz, double txKHz) {
     }
     bool sent = false;
     if (S_.UseRadioServer) {
-        Server_.SendFrequencies(rxKHz, txKHz);
+        const TFrequencyRequest r = Request(rxKHz, txKHz);  // the server gets what the radio would
+        Server_.SendFrequencies(RadioFrequency(r.Rx, r.DownlinkOffsetKHz), RadioFrequency(r.Tx, r.UplinkOffsetKHz));
         Run(OnePause());
         sent = true;
     } else {

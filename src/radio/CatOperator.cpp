@@ -87,7 +87,7 @@ void TCatControl::ManualStep(double newDialOffsetHz) {
     const TDopplerState& st = Doppler_.State();
     if (!Doppler_.State().FrequenciesUsable) return;
     if (S_.UseRadioServer) {
-        Server_.SendStep(st.RxFrequency);
+        Server_.SendStep(RadioFrequency(st.RxFrequency, Doppler_.Set().DownlinkOffsetKHz));
         return;
     }
     if (PortOpen() && Protocol()) Run(Protocol()->StepUpdate(Request(st.RxFrequency, st.TxFrequency)));

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,32 @@ TEST(RadioPanel, FrequenciesAreTheNominalOnesPlusTheirShifts) {
     EXPECT_NEAR(up, -down * 145200 / 145800, 0.002);
     EXPECT_GT(std::abs(down), 0.1);  // the ISS moves several km/s along the line of sight
     EXPECT_EQ(app.MainWindow()->StatusPanel(3), " Doppl.Corr.: Upl/Dwnl");
+}
+
+// The tracking data server: nothing during the warm-up, then the line of the tick
+// with the tuned frequencies, CR LF behind it.
+TEST(RadioPanel, TheDataServerItemFollowsTheTickAfterTheWarmUp) {
+    KitApp k;
+    TKelvoraApp& app = k.Create();
+    ASSERT_TRUE(app.FormShow().Completed);
+    app.State().ReportBelowHorizon = '+';  // the line also while the ISS is below the horizon
+    const QByteArray firstTick = app.Servers().DataServer().Value();
+    EXPECT_EQ(firstTick, QByteArray());
+    for (int tick = 0; tick < 2; ++tick) {
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+    }
+    const QString value = QString::fromLatin1(app.Servers().DataServer().Value());
+    const QString frequencies = Fields(app.MainWindow()->FrequencyDisplay()).join(' ');
+    const QRegularExpression line(
+        R"(^SNISS AZ\d{1,3}\.\d EL-?\d{1,2}\.\d UP(\d+) UMFM DN(\d+) DMFM MA-?\d{1,3}\.\d RR-?\d\.\d{1,7}\r\n$)");
+    const QRegularExpressionMatch match = line.match(value);
+    ASSERT_TRUE(match.hasMatch()) << value.toStdString();
+    // The same frequencies as the window shows, in Hz.
+    EXPECT_NEAR(match.captured(2).toDouble(), Fields(app.MainWindow()->FrequencyDisplay())[0].toDouble() * 1000, 1)
+        << frequencies.toStdString();
+    EXPECT_NEAR(match.captured(1).toDouble(), Fields(app.MainWindow()->FrequencyDisplay())[1].toDouble() * 1000, 1)
+        << frequencies.toStdString();
 }
 
 TEST(RadioPanel, CatSwitchAndDialogsWithoutAPort) {

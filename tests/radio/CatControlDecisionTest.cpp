@@ -352,6 +352,20 @@ TEST(CatServer, DecisionsGoToTheRadioServerInsteadOfThePort) {
     EXPECT_EQ(s.Port.Opens, 0);
 }
 
+// Converters in both paths: the server is told the radio's dial frequencies, as the
+// serial families are, never the satellite's.
+TEST(CatServer, FrequenciesAndStepsLeaveWithoutTheConverterOffsets) {
+    TDopplerEntry converted = kLinear;
+    converted.DownlinkOffsetKHz = 406000.0;
+    converted.UplinkOffsetKHz = 116000.0;
+    Station s(Radio(TRadioFamily::Icom, "IC-9700"), converted, true);
+    s.Cycle();
+    s.Cycle();
+    ASSERT_GE(s.Server.Calls.size(), 2u);
+    EXPECT_EQ(s.Server.Calls[1].rfind("freq 29804.358", 0), 0u) << s.Server.Calls[1];
+    EXPECT_NE(s.Server.Calls[1].find(" 2989"), std::string::npos) << s.Server.Calls[1];
+}
+
 TEST(CatPort, OpenFailureNamesTheDeviceAndLeavesNoPort) {
     TDopplerModel doppler;
     TFakeRadioPort port(TFakeFamily::Kenwood);

@@ -14,7 +14,7 @@ namespace kelvora {
 
 TRadioPart::TRadioPart(TRadioPartSources sources, std::unique_ptr<ISerialPort> port, std::unique_ptr<ICatPause> pause)
     : in_(std::move(sources)), port_(std::move(port)), pause_(std::move(pause)),
-      cat_(doppler_, *port_, *pause_, *this, server_) {
+      cat_(doppler_, *port_, *pause_, *this, in_.Server) {
     const QString dataFolder = in_.State.DataFolder;
     cat_.SetCorrectionModeSource([dataFolder] { return StoredCorrectionMode(dataFolder); });
 }
@@ -46,6 +46,8 @@ void TRadioPart::ReadRadioDefinitions() {
 }
 
 void TRadioPart::InitCat() {
+    // Before the port: with a radio server the port stays closed.
+    cat_.Fields().UseRadioServer = in_.State.UseRadioServer;
     cat_.InitCat(CatRadioSetupOf(definition_));
     // "RTS12.SQF" comes after the command strings and before the port opens.
     LoadRtsDtr(in_.State.DataFolder, definition_);
@@ -67,6 +69,10 @@ bool TRadioPart::OpenCatPort(QString* message) {
                                          in_.State.DataFolder.toStdString());
     if (!opened && message) *message = QString::fromStdString(text);
     return opened;
+}
+
+void TRadioPart::RadioServerLinked() {
+    if (!cat_.Fields().CatOn) cat_.CatOff();
 }
 
 void TRadioPart::ReadCatTuning() {

@@ -53,6 +53,7 @@ struct TRadioPartSources {
     IOperatorPrompt& Prompt;
     ISatellitePart& Satellite;  // the active set and its range rate
     std::function<std::string(int set)> SatelliteName;  // the name of a set, as the element file has it
+    IRadioServerLink& Server;  // where the CAT decisions go instead of the port when a radio server is used
 };
 
 class TRadioPart final : public IRadioPart, private ICatDisplay {
@@ -78,6 +79,8 @@ public:
     void CorrectionKey(double deltaHz);
     void OpenTuningDialog();  // "&CAT"
     void OpenModeDialog();  // "&Mode"
+    // The radio server was linked at start-up: with CAT control off it hears so.
+    void RadioServerLinked();
 
     TCatControl& Cat() { return cat_; }
     TDopplerModel& Doppler() { return doppler_; }
@@ -123,7 +126,6 @@ private:
     TRadioPartSources in_;
     std::unique_ptr<ISerialPort> port_;
     std::unique_ptr<ICatPause> pause_;
-    TNullRadioServerLink server_;
     TRadioDefinition definition_;
     TDopplerModel doppler_;
     TCatControl cat_;
