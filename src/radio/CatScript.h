@@ -34,6 +34,8 @@ using TCatScript = std::vector<TCatStep>;
 // Small builders so the protocol files read like the command sequences they are.
 class TCatScriptBuilder {
 public:
+    // The longest update (an Icom's, with its uplink) has 16 steps: one allocation.
+    TCatScriptBuilder() { Script_.reserve(16); }
     TCatScriptBuilder& Write(TCatBytes bytes) {
         Script_.push_back({TCatStepKind::Write, std::move(bytes), 0, 0});
         return *this;

@@ -55,17 +55,29 @@ TCatBytes TIcomCiv::TransmitOffCommand() const { return Frame(Rx_, {0x1C, 0x00, 
 TCatBytes TIcomCiv::TransmitStateQuery() const { return Frame(Rx_, {0x1C, 0x00}); }
 TCatBytes TIcomCiv::ReceiveAtShutdown() const { return Frame(Tx_, {0x1C, 0x00, 0x00}); }
 
+namespace {
+std::string TextOfDigits(const std::string& digits) {
+    std::string text = digits.substr(0, 7);
+    text += '.';
+    text += digits.substr(7);
+    return text;
+}
+}  // namespace
+
 std::optional<std::string> TIcomCiv::FrequencyText(double kHz) {
     const std::optional<std::string> digits = FrequencyDigits(kHz, 7, 3);
     if (!digits) return std::nullopt;
-    return digits->substr(0, 7) + "." + digits->substr(7);
+    return TextOfDigits(*digits);
 }
 
 TCatBytes TIcomCiv::SetFrequency(std::uint8_t address, double kHz) const {
     const std::optional<std::string> d = FrequencyDigits(kHz, 7, 3);  // ten digits, 1 Hz
-    if (!d) return {};
+    return d ? SetFrequencyDigits(address, *d) : TCatBytes();
+}
+
+TCatBytes TIcomCiv::SetFrequencyDigits(std::uint8_t address, const std::string& d) const {
     auto pair = [&](size_t i) {  // digits i and i+1 (0-based) as one BCD byte
-        return static_cast<std::uint8_t>(((*d)[i] - '0') * 16 + ((*d)[i + 1] - '0'));
+        return static_cast<std::uint8_t>((d[i] - '0') * 16 + (d[i + 1] - '0'));
     };
     return Frame(address, {0x05, pair(8), pair(6), pair(4), pair(2), pair(0)});
 }
@@ -174,22 +186,22 @@ void TIcomCiv::AppendSetFrequency(TCatScriptBuilder& b, const TCatBytes& command
 }
 
 TCatScript TIcomCiv::FrequencyUpdate(const TFrequencyRequest& f) {
-    const double rx = RadioFrequency(f.Rx, f.DownlinkOffsetKHz);
-    const TCatBytes rxCommand = SetFrequency(Rx_, rx);
-    if (rxCommand.empty()) return {};
+    // Each frequency is formatted once: its command and its text come from the same digits.
+    const std::optional<std::string> rx = FrequencyDigits(RadioFrequency(f.Rx, f.DownlinkOffsetKHz), 7, 3);
+    if (!rx) return {};
     const bool uplink = f.Tx != 0.0;
-    const double tx = RadioFrequency(f.Tx, f.UplinkOffsetKHz);
-    const TCatBytes txCommand = uplink ? SetFrequency(Tx_, tx) : TCatBytes();
-    if (uplink && txCommand.empty()) return {};
+    const std::optional<std::string> tx =
+        uplink ? FrequencyDigits(RadioFrequency(f.Tx, f.UplinkOffsetKHz), 7, 3) : std::nullopt;
+    if (uplink && !tx) return {};
 
     TCatScriptBuilder b;
     b.ClearInput().Write(SelectMain()).Await(12, 1).ClearInput();
-    AppendSetFrequency(b, rxCommand);
-    ReceiveText_ = *FrequencyText(rx);
+    AppendSetFrequency(b, SetFrequencyDigits(Rx_, *rx));
+    ReceiveText_ = TextOfDigits(*rx);
     if (uplink) {
         b.Write(SelectSub()).Await(12, 2).ClearInput();
-        AppendSetFrequency(b, txCommand);
-        TransmitText_ = *FrequencyText(tx);
+        AppendSetFrequency(b, SetFrequencyDigits(Tx_, *tx));
+        TransmitText_ = TextOfDigits(*tx);
     }
     return b.Write(SelectMain()).Await(12, 2).ClearInput().Take();
 }

@@ -98,6 +98,8 @@ public:
 
 private:
     TCatBytes Frame(std::uint8_t to, std::initializer_list<std::uint8_t> body) const;
+    // The set-frequency frame from the ten digits of a frequency (FrequencyDigits).
+    TCatBytes SetFrequencyDigits(std::uint8_t address, const std::string& digits) const;
     // Set frequency with its wait and clear.
     void AppendSetFrequency(TCatScriptBuilder& b, const TCatBytes& command) const;
 

@@ -118,6 +118,10 @@ TEST(RadioOnTerminal, TheRadioIsToldWhatTheWindowShowsAndQuittingLeavesItReceivi
         const std::optional<double> receiveHz = LastReceiveHz(c.radio.family, sent);
         ASSERT_TRUE(receiveHz) << "no frequency reached the radio";
         EXPECT_NEAR(*receiveHz, shown[0].toDouble() * 1000, 20);
+        // With KELVORA_SCREENSHOT_DIR set, the window with CAT on is saved there.
+        const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty() && !c.windowClose)
+            app.MainWindow()->grab().save(folder + "/main-window-cat-on-" + c.radio.name + ".png");
 
         if (c.windowClose) app.FormCloseQuery();
         else app.menBeendenClick();
