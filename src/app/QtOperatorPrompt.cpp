@@ -34,7 +34,7 @@ QString QtOperatorPrompt::OpenFile(const QString& caption, const QString& folder
 }
 
 bool QtOperatorPrompt::AskStation(Station& station) {
-    StationDialog dialog(station, parent_);
+    StationDialog dialog(station, *this, parent_);
     if (dialog.exec() != QDialog::Accepted) return false;
     station = dialog.Result();
     return true;
