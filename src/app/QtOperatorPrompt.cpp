@@ -10,9 +10,12 @@ namespace kelvora {
 namespace {
 QMessageBox::Icon BoxIcon(IOperatorPrompt::Icon icon) {
     switch (icon) {
-        case IOperatorPrompt::Icon::Information: return QMessageBox::Information;
-        case IOperatorPrompt::Icon::Warning: return QMessageBox::Warning;
-        case IOperatorPrompt::Icon::Error: break;
+        case IOperatorPrompt::Icon::Information:
+            return QMessageBox::Information;
+        case IOperatorPrompt::Icon::Warning:
+            return QMessageBox::Warning;
+        case IOperatorPrompt::Icon::Error:
+            break;
     }
     return QMessageBox::Critical;
 }
