@@ -127,6 +127,11 @@ void TAusgabe::BlankFrequencyDisplays() {
     rxTx2_->DrawText(QPoint(0, 0), QString(DopplerBlankWidth, ' '), kSilver);
 }
 
+void TAusgabe::ClearFrequencyDisplays() {
+    rxTx_->DrawText(QPoint(0, 0), QString(), kWhite);
+    rxTx2_->DrawText(QPoint(0, 0), QString(), kWhite);
+}
+
 void TAusgabe::ShowStationText(const QString& text) { SetStatusPanel(1, text); }
 
 void TAusgabe::ShowCorrectionModeText(const QString& text) { SetStatusPanel(3, text); }

@@ -61,6 +61,7 @@ public:
     void DrawDopplerText(const QString& text);  // ptbRxTx2 at (0, 0)
     void BlankDopplerText();  // 25 blanks at (0, 2): warm-up
     void BlankFrequencyDisplays();  // 27 and 25 blanks: preview and MA
+    void ClearFrequencyDisplays();  // nothing on show, as before the first frequency
     void ShowStationText(const QString& text);  // status panel 1
     void ShowCorrectionModeText(const QString& text);  // status panel 3
     // The radio controls: ptbRxTx, lblRevNor (and lblRevNorRx), the dial up-downs,

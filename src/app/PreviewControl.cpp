@@ -77,6 +77,7 @@ void TPreviewControl::cmdStartOkClick() {
 
 void TPreviewControl::cmdStartCancelClick() {
     main_.ShowPreviewControls(false);
+    LeaveBlankedFrequencyArea();
     ticks_.Start();
     app_.Tracking.TimeMode = TTimeMode::RealTime;
     app_.Tracking.MapRedrawCounter = 0;
@@ -119,6 +120,7 @@ void TPreviewControl::MaOkClick() {
 }
 
 void TPreviewControl::MaCancelClick() {
+    LeaveBlankedFrequencyArea();
     ticks_.Start();
     app_.Tracking.TimeMode = TTimeMode::RealTime;
     app_.Tracking.MapRedrawCounter = 0;
@@ -138,6 +140,11 @@ void TPreviewControl::menEchtzeitClick() {
     maInp_.hide();
     cmdStartCancelClick();
 }
+
+// The blanks drawn on entering the mode are taken away: a satellite without a
+// frequency entry never draws there again, and one with an entry redraws its
+// frequencies within the first ticks.
+void TPreviewControl::LeaveBlankedFrequencyArea() { main_.ClearFrequencyDisplays(); }
 
 void TPreviewControl::Snapshot() {
     TSnapshotHooks extra;

@@ -51,6 +51,7 @@ public:
 
 private:
     void Snapshot();
+    void LeaveBlankedFrequencyArea();
     // Moves the display; false (with the error shown) when the calendar cannot show it.
     bool MoveTo(double dayCount);
 

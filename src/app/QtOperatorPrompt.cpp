@@ -10,9 +10,12 @@ namespace kelvora {
 namespace {
 QMessageBox::Icon BoxIcon(IOperatorPrompt::Icon icon) {
     switch (icon) {
-        case IOperatorPrompt::Icon::Information: return QMessageBox::Information;
-        case IOperatorPrompt::Icon::Warning: return QMessageBox::Warning;
-        case IOperatorPrompt::Icon::Error: break;
+        case IOperatorPrompt::Icon::Information:
+            return QMessageBox::Information;
+        case IOperatorPrompt::Icon::Warning:
+            return QMessageBox::Warning;
+        case IOperatorPrompt::Icon::Error:
+            break;
     }
     return QMessageBox::Critical;
 }
@@ -34,7 +37,7 @@ QString QtOperatorPrompt::OpenFile(const QString& caption, const QString& folder
 }
 
 bool QtOperatorPrompt::AskStation(Station& station) {
-    StationDialog dialog(station, parent_);
+    StationDialog dialog(station, *this, parent_);
     if (dialog.exec() != QDialog::Accepted) return false;
     station = dialog.Result();
     return true;

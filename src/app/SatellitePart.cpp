@@ -3,6 +3,7 @@
 #include "AusgabeU.h"
 #include "ConfigFile.h"
 #include "DataFolder.h"
+#include "DownloadOffer.h"
 #include "ElementAge.h"
 #include "InsideEarth.h"
 #include "SGP_Time.h"
@@ -125,9 +126,20 @@ void TSatellitePart::WarnOfStaleElementsOnce() {
     // The box is modal: the main timer would otherwise tick on behind it.
     const bool ticking = ticks_->Running();
     ticks_->Stop();
-    prompt_.Message(StaleElementsWarning(CatalogName(set), QFileInfo(loadedElementFile_).fileName(), age),
-                    IOperatorPrompt::Icon::Warning);
+    const QString warning = StaleElementsWarning(CatalogName(set), QFileInfo(loadedElementFile_).fileName(), age);
+    if (!OfferDownloadOnce(warning)) prompt_.Message(warning, IOperatorPrompt::Icon::Warning);
     if (ticking) ticks_->Start();
+}
+
+bool TSatellitePart::OfferDownloadOnce(const QString& staleWarning) {
+    // Nobody answers an unattended run: it takes No and the offer stays for the operator.
+    if (unattended_ || DownloadOfferMade(state_.DataFolder)) return false;
+    const IOperatorPrompt::Answer answer = prompt_.Question(
+        DownloadOfferQuestion(staleWarning), IOperatorPrompt::Answer::No, IOperatorPrompt::Icon::Warning);
+    QString error;
+    if (!RememberDownloadOffer(state_.DataFolder, &error)) prompt_.Message(error, IOperatorPrompt::Icon::Error);
+    if (answer == IOperatorPrompt::Answer::Yes) ShowDownloadDialog(main_->geometry().topLeft() + QPoint(40, 80));
+    return true;
 }
 
 // ---- Start-up steps ----

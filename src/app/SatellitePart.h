@@ -16,6 +16,7 @@
 #include "Squint.h"
 #include "TrakStarU.h"
 
+#include <QPoint>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -56,7 +57,8 @@ public:
     // A click on the main window's free area: the quick group switch, not modal.
     void ShowQuickGroupSwitch();
     // Once after each element-file load, at the first tick: elements of the active
-    // satellite older than the start setting are warned of.
+    // satellite older than the start setting are warned of. The first time ever
+    // (a new data folder with the kit's elements) the warning offers the download.
     void WarnOfStaleElementsOnce();
 
     // What the other parts read.
@@ -103,6 +105,10 @@ public:
 private:
     void CreateSatelliteDialogs();
     void CreateSelectionWindow();
+    void ShowDownloadDialog(QPoint topLeft);  // "Download Keps", not modal
+    // Asks, carrying the warning, whether to download, unless that was asked before
+    // or nobody is there to answer; false when the warning still needs its own box.
+    bool OfferDownloadOnce(const QString& staleWarning);
     void WireSelectionHooks();
     void WireGroupHooks();
     TElementLoadResult LoadElementsFrom(const QString& path);

@@ -35,6 +35,13 @@ void TSatellitePart::CreateSatelliteDialogs() {
     downloadKeps_ = new TDownloadKeps(state_.DataFolder, prompt_, main_);
 }
 
+void TSatellitePart::ShowDownloadDialog(QPoint topLeft) {
+    downloadKeps_->move(topLeft);
+    downloadKeps_->show();
+    downloadKeps_->raise();
+    downloadKeps_->activateWindow();
+}
+
 void TSatellitePart::CreateSelectionWindow() {
     WireSelectionHooks();
     satWahl_ = new TSatWahl(selection_, catalog_, selectionHooks_, prompt_, main_);
@@ -61,12 +68,7 @@ void TSatellitePart::CreateSelectionWindow() {
         satName_->move(topLeft);
         satName_->exec();
     };
-    satWahl_->ShowDownloadDialog = [this](QPoint topLeft) {
-        downloadKeps_->move(topLeft);
-        downloadKeps_->show();
-        downloadKeps_->raise();
-        downloadKeps_->activateWindow();
-    };
+    satWahl_->ShowDownloadDialog = [this](QPoint topLeft) { ShowDownloadDialog(topLeft); };
     downloadKeps_->FileStored = [this](const QString&) { satWahl_->RefreshFileList(); };
     downloadKeps_->ReturnToRememberedFile = [this] { satWahl_->ReturnToRememberedFile(); };
     satWahl_->MainWindowGeometry = [this] { return main_->geometry(); };

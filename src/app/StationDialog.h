@@ -1,10 +1,10 @@
 #pragma once
-// Asks once, on the first start, where the station is.
+// Asks once, on the first start, where the station is. OK takes the values only when
+// the start-up would accept them; Cancel keeps the kit's station, as the dialog says.
 
 #include "OperatorPrompt.h"
 #include <QDialog>
 
-class QDoubleSpinBox;
 class QLineEdit;
 
 namespace kelvora {
@@ -12,13 +12,18 @@ namespace kelvora {
 class StationDialog : public QDialog {
     Q_OBJECT
 public:
-    StationDialog(const IOperatorPrompt::Station& initial, QWidget* parent = nullptr);
-    IOperatorPrompt::Station Result() const;
+    // Refusals are told through prompt.
+    StationDialog(const IOperatorPrompt::Station& initial, IOperatorPrompt& prompt, QWidget* parent = nullptr);
+    IOperatorPrompt::Station Result() const { return result_; }
+
+    void accept() override;
 
 private:
-    QDoubleSpinBox* latitude_;
-    QDoubleSpinBox* longitude_;
-    QDoubleSpinBox* height_;
+    IOperatorPrompt& prompt_;
+    IOperatorPrompt::Station result_;
+    QLineEdit* latitude_;
+    QLineEdit* longitude_;
+    QLineEdit* height_;
     QLineEdit* zone_;
 };
 

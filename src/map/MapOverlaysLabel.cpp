@@ -13,9 +13,12 @@ int CentredLeft(int x, int width, int canvasWidth) {
 namespace {
 
 // Plain pixels: the marker colour rule reads exact colours back from the canvas.
+// Sized in pixels as on a 96-dpi screen: a point size would follow the dpi that
+// each map picture carries, and the generated pictures carry other values than
+// the political ones.
 QFont MapFont(int pointSize) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPointSize(pointSize);
+    font.setPixelSize((pointSize * 96 + 36) / 72);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }

@@ -86,8 +86,14 @@ void SetPreviewDayCount(TTimeScales& time, double dayCount) {
 
 void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts, const TSnapshotHooks& extra) {
     state.CurrentSet = parts.Satellite.ActiveSet();
-    parts.Satellite.SelectSatellite(state.CurrentSet);
     if (extra.DrawDateTime) extra.DrawDateTime(FormatShownTime(time.ShownTime, time.TimeScaleLetter));
+    if (state.CurrentSet < 1) {
+        // No satellite loaded: nothing to compute, so the window keeps showing what
+        // real time shows without one (no data line, the plain map).
+        state.ActiveComputable = false;
+        return;
+    }
+    parts.Satellite.SelectSatellite(state.CurrentSet);
     parts.Satellite.PropagateAndLook(time.JulianDate, time.DayCount);
     state.ActiveComputable = parts.Satellite.Computable();
     parts.Satellite.SubSatellitePoint();

@@ -73,7 +73,7 @@ struct TSnapshotHooks {
 
 // One display of the active satellite at the shown instant. Uses the parts for
 // the satellite, map, data line and Doppler text, but never the data server, the
-// CAT cycle or the rotor.
+// CAT cycle or the rotor. Without an active satellite only the time is drawn.
 void ShowSnapshot(TTrackingState& state, const TTimeScales& time, TParts parts, const TSnapshotHooks& extra);
 
 }  // namespace kelvora

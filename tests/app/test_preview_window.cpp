@@ -2,6 +2,8 @@
 // the real window and dialogs on the offscreen platform.
 
 #include "AusgabeU.h"
+#include "KelvoraApp.h"
+#include "KitAppFixture.h"
 #include "CalendarTime.h"
 #include "DateTimeBox.h"
 #include "MAinpU.h"
@@ -251,4 +253,61 @@ TEST(MainWindowOutput, LettersBeyondTheSelectionAreDisabledAndSilver) {
     main.SetLettersEnabled(0);
     EXPECT_TRUE(letter('A')->isEnabled());
     EXPECT_FALSE(letter('B')->isEnabled());
+}
+
+namespace {
+// What the operator sees of a box: its text and whether a grey bar is behind it.
+struct Drawn {
+    QString Text;
+    bool GreyBar;
+    bool operator==(const Drawn&) const = default;
+};
+Drawn Seen(const TTextLineBox* box) {
+    return {box->Text().trimmed(), !box->Text().isEmpty() && box->TextBackground() != QColor(Qt::white)};
+}
+std::pair<Drawn, Drawn> FrequencyArea(const TAusgabe& main) {
+    return {Seen(main.FrequencyDisplay()), Seen(main.DopplerLine())};
+}
+}  // namespace
+
+// A satellite without a frequency entry leaves the frequency area white; the blanks
+// a preview or MA jump draws there must not stay behind in real time.
+TEST(PreviewLeaves, NoGreyBarsInTheFrequencyAreaAfterwards) {
+    const char* const paths[] = {"preview, Real Time", "preview, Cancel", "MA, Real Time", "MA, Cancel"};
+    for (const char* path : paths) {
+        SCOPED_TRACE(path);
+        kelvora::test::KitApp k(QTime(12, 0));
+        QByteArray doppler = k.data.Read("Doppler.SQF");
+        doppler.replace("ISS,", "XSS,");  // the active ISS has no entry
+        k.data.Write("Doppler.SQF", doppler);
+        TKelvoraApp& app = k.Create();
+        ASSERT_TRUE(app.FormShow().Completed);
+        TAusgabe& main = *app.MainWindow();
+        auto tick = [&] {
+            k.clock.Advance(1000);
+            app.Timer1Timer();
+        };
+        tick();
+        const auto before = FrequencyArea(main);
+        EXPECT_EQ(before, std::make_pair(Drawn{"", false}, Drawn{"", false}));
+        const QString p(path);
+        if (p.startsWith("preview")) {
+            main.findChild<QAction*>("menVorschau")->trigger();
+            auto* vorschau = main.findChild<QWidget*>("Vorschau");
+            vorschau->findChild<QPushButton*>(p.endsWith("Cancel") ? "cmdStartCancel" : "cmdStartOk")->click();
+        } else {
+            main.findChild<QAction*>("menMAWert")->trigger();
+            main.findChild<QWidget*>("MAInp")
+                ->findChild<QPushButton*>(p.endsWith("Cancel") ? "cmdCancel" : "cmdOK")
+                ->click();
+        }
+        if (p.endsWith("Real Time")) {
+            EXPECT_NE(FrequencyArea(main), before);  // blanked while the mode is on
+            main.findChild<QAction*>("menEchtzeit")->trigger();
+        }
+        for (int i = 0; i < 3; ++i) tick();
+        EXPECT_EQ(FrequencyArea(main), before);
+        const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty() && p == "preview, Real Time") main.grab().save(folder + "/after-preview-no-entry.png");
+    }
 }

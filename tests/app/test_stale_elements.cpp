@@ -5,6 +5,7 @@
 #include "AusgabeU.h"
 #include "KelvoraApp.h"
 
+#include <QFile>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -17,7 +18,10 @@ namespace {
 // is the whole number of days plus about half a day.
 constexpr qint64 kDay = 86400 * 1000LL;
 
-QStringList StaleWarnings(const ScriptedPrompt& prompt) { return prompt.Messages.filter("days old"); }
+// The warning, or the question that carries it when the download is offered.
+QStringList StaleWarnings(const ScriptedPrompt& prompt) {
+    return (prompt.Messages + prompt.Questions).filter("days old");
+}
 
 void SetLine16(KitFolderCopy& data, const QByteArray& text) {
     QByteArray start = data.Read("SatStartISS.SQF");
@@ -88,4 +92,45 @@ TEST(StaleElements, AgeCountsFromTheShownTimeInLocalMode) {
     ASSERT_TRUE(app.FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
     ASSERT_EQ(app.State().Time.TimeScaleLetter, "L");
     EXPECT_TRUE(StaleWarnings(k.prompt).isEmpty()) << k.prompt.Messages.join("|").toStdString();
+}
+
+// A new data folder holds the kit's elements, soon old: the first stale warning
+// offers the download, once ever; an unattended run takes No without asking.
+TEST(StaleElements, DownloadOfferedOnceForANewDataFolder) {
+    struct Case {
+        const char* what;
+        int days;
+        bool offeredBefore;
+        bool unattended;
+        IOperatorPrompt::Answer answer;
+        bool asked;
+    };
+    using A = IOperatorPrompt::Answer;
+    const Case cases[] = {
+        {"stale, No", 40, false, false, A::No, true},       {"stale, Yes", 40, false, false, A::Yes, true},
+        {"offered before", 40, true, false, A::Yes, false}, {"unattended", 40, false, true, A::Yes, false},
+        {"not stale", 10, false, false, A::Yes, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        KitApp k(QTime(12, 0));
+        k.clock.Advance(c.days * kDay);
+        if (c.offeredBefore) k.data.Write("DownloadOffer.SQF", "+\r\n");
+        if (c.unattended) k.options.QuitAfterTicks = 1000;
+        k.prompt.Answers.push_back(c.answer);
+        TKelvoraApp& app = k.Create();
+        ASSERT_TRUE(app.FormShow().Completed) << k.prompt.Messages.join("|").toStdString();
+        const QStringList offers = k.prompt.Questions.filter("Download current elements now?");
+        ASSERT_EQ(offers.size(), c.asked ? 1 : 0) << k.prompt.Questions.join("|").toStdString();
+        // The warning is there all the same: in the question, or as its own box.
+        EXPECT_EQ(StaleWarnings(k.prompt).size(), c.days > 30 ? 1 : 0);
+        if (c.asked) {
+            EXPECT_TRUE(offers.first().contains(" 40 days old")) << offers.first().toStdString();
+        }
+        EXPECT_EQ(QFile::exists(k.data.Folder() + "DownloadOffer.SQF"), c.asked || c.offeredBefore);
+        const QWidget* download = app.MainWindow()->findChild<QWidget*>("DownloadKeps");
+        ASSERT_NE(download, nullptr);
+        EXPECT_EQ(download->isVisible(), c.asked && c.answer == A::Yes);
+        EXPECT_TRUE(app.MainWindow()->Timer1()->isActive());
+    }
 }

@@ -7,7 +7,11 @@
 #include "SampleElements.h"
 #include "TextLineBox.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -98,5 +102,56 @@ TEST(NotComputable, ActiveSetThatCannotBeComputedShowsNoNumbersNoLetterAndNothin
         const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
         if (!folder.isEmpty() && QByteArray(c.what) == "B* huge")
             app.MainWindow()->grab().save(folder + "/not-computable.png");
+    }
+}
+
+namespace {
+QImage ShownMap(TKelvoraApp& app) {
+    return app.MainWindow()->findChild<QLabel*>("picKarte")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+}  // namespace
+
+// A file of garbage, and "Abbruch" in the selection window: no satellite at all. The
+// preview and the MA jump have nothing to compute and show what real time shows
+// without a satellite, before and after "&Real Time".
+TEST(NotComputable, NoSatelliteLoadedPreviewAndMaShowNothing) {
+    const char* const modes[] = {"preview", "MA"};
+    for (const char* mode : modes) {
+        SCOPED_TRACE(mode);
+        KitApp k;
+        k.data.Write("Kepler/nasa.all", "garbage\r\nno elements here\r\n");
+        k.options.QuitAfterTicks = 1000;  // the empty selection is reported, not shown modally
+        TKelvoraApp& app = k.Create();
+        app.FormShow();
+        ASSERT_EQ(app.Satellites().Catalog().Count(), 0);
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+        const TTextLineBox* dataLine = app.MainWindow()->findChild<TTextLineBox*>("lstAusGabe");
+        const QString lineBefore = dataLine->Text();
+        const QImage mapBefore = ShownMap(app);
+        ASSERT_FALSE(lineBefore.contains(QRegularExpression("[0-9]"))) << lineBefore.toStdString();
+
+        if (QByteArray(mode) == "preview") {
+            app.MainWindow()->findChild<QAction*>("menVorschau")->trigger();
+            app.MainWindow()->findChild<QWidget*>("Vorschau")->findChild<QPushButton*>("cmdStartOk")->click();
+            app.MainWindow()->findChild<QToolButton*>("UpDown2Up")->click();
+        } else {
+            app.MainWindow()->findChild<QAction*>("menMAWert")->trigger();
+            QWidget* maInp = app.MainWindow()->findChild<QWidget*>("MAInp");
+            ASSERT_NE(maInp, nullptr);
+            maInp->findChild<QLineEdit*>("txtMA")->setText("64");
+            maInp->findChild<QPushButton*>("cmdOK")->click();
+        }
+        EXPECT_EQ(dataLine->Text(), lineBefore);
+        EXPECT_EQ(ShownMap(app), mapBefore);
+
+        const QString folder = qEnvironmentVariable("KELVORA_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) app.MainWindow()->grab().save(folder + "/no-satellite-" + mode + ".png");
+
+        app.MainWindow()->findChild<QAction*>("menEchtzeit")->trigger();
+        k.clock.Advance(1000);
+        app.Timer1Timer();
+        EXPECT_EQ(dataLine->Text(), lineBefore);
+        EXPECT_EQ(ShownMap(app), mapBefore);
     }
 }

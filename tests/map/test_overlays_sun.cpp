@@ -1,3 +1,4 @@
+#include "MapOverlaysLabel.h"
 #include "MapOverlaysSun.h"
 #include "SonneU.h"
 #include "test_overlays_support.h"
@@ -67,6 +68,45 @@ TEST_F(SunOverlayTest, WesternSubSolarLongitudeAndRedOnWhite) {
     const QPointF mark = CentroidNear(PixelsOf(map.Canvas(), QColor(255, 0, 0)), subSolar, 15);
     EXPECT_NEAR(mark.x(), subSolar.x(), 2.0);
     EXPECT_NEAR(mark.y(), subSolar.y(), 3.0);
+}
+
+}  // namespace
+}  // namespace kelvora
+
+namespace kelvora {
+namespace {
+
+QImage CanvasAt(int dotsPerInch) {
+    QImage canvas(120, 60, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    canvas.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));
+    canvas.setDotsPerMeterY(qRound(dotsPerInch / 0.0254));
+    return canvas;
+}
+
+// The ink's bounding box of text drawn on a white canvas of that dpi.
+QRect InkOf(const QFont& font, const QString& text, int dotsPerInch) {
+    QImage canvas = CanvasAt(dotsPerInch);
+    DrawMapText(canvas, QPoint(4, 4), text, font, Qt::black);
+    QRect ink;
+    for (const QPoint& p : test::PixelsOf(canvas, Qt::black)) ink |= QRect(p, QSize(1, 1));
+    return ink;
+}
+
+// The generated Blue-Marble pictures carry 72 dpi, the political ones 100 dpi.
+TEST(MapText, SizeDoesNotDependOnThePicturesDpi) {
+    const struct {
+        const char* what;
+        QFont font;
+        QString text;
+    } cases[] = {{"sun mark", SunMarkFont(), "S"}, {"label", LabelFont(), "AO-7"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect political = InkOf(c.font, c.text, 100);
+        ASSERT_FALSE(political.isEmpty());
+        EXPECT_EQ(InkOf(c.font, c.text, 72), political);
+        EXPECT_EQ(MapTextSize(CanvasAt(72), c.text, c.font), MapTextSize(CanvasAt(100), c.text, c.font));
+    }
 }
 
 }  // namespace

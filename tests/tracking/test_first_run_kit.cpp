@@ -1,6 +1,9 @@
 #include "AppTestSupport.h"
+#include "ConfigFile.h"
 #include "FirstRunKit.h"
+#include "GeneralSettings.h"
 #include "SmallFileSystem.h"
+#include "StationInput.h"
 
 #include <QDirIterator>
 #include <gtest/gtest.h>
@@ -70,4 +73,45 @@ TEST(FirstRunKit, FullDiskFailsWithoutEmptyFilesAndTheNextStartCompletes) {
     EXPECT_EQ(DifferentFromKit(folder), QStringList());
     EXPECT_FALSE(NeedsFirstRunKit(folder));
     disk.Unmount();
+}
+
+// What the station dialog takes: only values the start-up reader accepts, and a
+// message naming the field otherwise. Typed values are never cut short.
+TEST(FirstRunKit, StationInputIsCheckedAsTheStartupReadsIt) {
+    struct Case {
+        TStationInput input;
+        QChar decimal;
+        const char* refusedField;  // null: accepted
+    };
+    const Case cases[] = {
+        {{"48.1", "11.6", "520", "auto"}, '.', nullptr},       {{"-90", "360", "-500", "-14"}, '.', nullptr},
+        {{"48,1", "-180", "10000", "5,5"}, ',', nullptr},      {{"95", "11.6", "520", "auto"}, '.', "Latitude"},
+        {{"", "11.6", "520", "auto"}, '.', "Latitude"},        {{"48.1", "-200", "520", "auto"}, '.', "Longitude"},
+        {{"48.1", "eleven", "520", "auto"}, '.', "Longitude"}, {{"48.1", "11.6", "12000", "auto"}, '.', "Height"},
+        {{"48.1", "11.6", "520 m", "auto"}, '.', "Height"},    {{"48.1", "11.6", "520.5", "auto"}, ',', nullptr},
+        {{"48.1", "11.6", "520", "15"}, '.', "Time zone"},     {{"48.1", "11.6", "520", "soon"}, '.', "Time zone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(
+            (c.input.Latitude + " " + c.input.Longitude + " " + c.input.Height + " " + c.input.Zone).toStdString());
+        IOperatorPrompt::Station station;
+        station.heightMetres = "kept";
+        const QString refusal = CheckStationInput(c.input, c.decimal, &station);
+        if (c.refusedField) {
+            EXPECT_TRUE(refusal.startsWith(QString(c.refusedField) + ":")) << refusal.toStdString();
+            EXPECT_EQ(station.heightMetres, "kept");  // nothing taken from a refused input
+            continue;
+        }
+        ASSERT_EQ(refusal, QString());
+        // The file written from it passes the start-up's own checks.
+        ConfigFile file(WithStation(ReadAll(KitFolder() + "/SatIni.SQF"), station), "SatIni.SQF");
+        try {
+            const TStationSettings read = ReadSatIni(file);
+            EXPECT_DOUBLE_EQ(ConvertStationHeight(read.HeightText, c.decimal), c.input.Height.toDouble());
+            StationZoneHours(read.ZoneText, 1.0, c.decimal);
+            EXPECT_EQ(read.Latitude, QString(c.input.Latitude).replace(',', '.').toDouble());
+        } catch (const ConfigError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }
 }

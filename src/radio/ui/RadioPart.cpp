@@ -118,9 +118,10 @@ void TRadioPart::ActiveSatelliteChanged(TSatelliteChange reason) {
     if (doppler_.Set().Found) {
         RefreshFrequencyDisplay();
     } else {
-        // No entry for this satellite: nothing of the previous one may stay on show.
+        // No entry for this satellite: nothing of the previous one may stay on show,
+        // and no blank bar either: the area is left white, as without a radio.
         window_->DrawFrequencyDisplay(QString());
-        window_->DrawDopplerText(QString(DopplerBlankWidth, ' '));
+        window_->DrawDopplerText(QString());
     }
 }
 
