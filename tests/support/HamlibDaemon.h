@@ -2,6 +2,7 @@
 // Hamlib's rotctld and rigctld with their dummy devices (-m 1) on free loopback
 // ports: the real peers of the server links and of the setup's "Test" buttons.
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <gtest/gtest.h>
+#include <cmath>
 #include <csignal>
 #include <sys/prctl.h>
 
@@ -67,6 +69,23 @@ public:
                 answer << QString::fromLatin1(socket.readLine().trimmed());
         }
         return answer;
+    }
+
+    // Whether rotctld's dummy rotor gets to the position, to the hundredth it is
+    // sent in, within the limit. It turns about six degrees a second, by the time
+    // between two position queries: asked every few milliseconds it stands still,
+    // so it is asked a few times a second.
+    bool RotorReaches(double azimuth, double elevation, int limitMs = 30000) const {
+        QElapsedTimer sinceAsked;
+        return PollUntil(
+            [&] {
+                if (sinceAsked.isValid() && sinceAsked.elapsed() < 250) return false;
+                sinceAsked.start();
+                const QStringList p = Ask("p", 2);
+                return p.size() == 2 && std::abs(p[0].toDouble() - azimuth) < 0.011 &&
+                       std::abs(p[1].toDouble() - elevation) < 0.011;
+            },
+            limitMs);
     }
 
 private:
