@@ -1,24 +1,30 @@
 // The whole program against Hamlib's rotctld and rigctld on loopback ports, chosen
 // in "RotorServer.SQF" and "CatServer.SQF" as the Setup writes them: the rotor
 // follows the pass and the "Rotor" dialog, the radio is told what the window shows,
-// and quitting takes it out of split.
+// and the end takes it out of split. And the running program's tracking line as
+// another program on a private session bus sees it.
 #include "AusgabeU.h"
 #include "HamlibDaemon.h"
 #include "KelvoraApp.h"
 #include "KitAppFixture.h"
+#include "PrivateSessionBus.h"
+#include "ProgramRun.h"
 #include "RadioFiles.h"
 #include "RotorU.h"
 #include "TextLineBox.h"
+#include "TrackingDataServer.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <optional>
+#include <sys/prctl.h>
 
 using namespace kelvora;
 using namespace kelvora::test;
@@ -26,6 +32,8 @@ using namespace kelvora::test;
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
+
+const auto* const kBusEnvironment = ::testing::AddGlobalTestEnvironment(new PrivateSessionBusEnvironment);
 
 void SetLine(KitDataFolder& data, const char* name, int line, const QString& text) {
     QStringList lines = data.Lines(name);
@@ -144,4 +152,51 @@ TEST(StationServers, RigctldIsToldWhatTheWindowShowsAndTheEndTakesTheRadioOutOfS
             << rigctld.Ask("s", 2).join(' ').toStdString();
         EXPECT_TRUE(k.prompt.Messages.isEmpty()) << k.prompt.Messages.join("|").toStdString();
     }
+}
+
+TEST(StationServers, TheRunningProgramsTrackingLineIsSeenFromOutside) {
+    // The bus of this test alone: the program under test gets its address, the
+    // other tests in this process keep the environment they had.
+    const QByteArray before = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    const QString bus = PrivateSessionBus::Address();
+    if (before.isEmpty()) qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    else qputenv("DBUS_SESSION_BUS_ADDRESS", before);
+    if (bus.isEmpty()) GTEST_SKIP() << "dbus-daemon is not installed (scripts/setup-deps installs it)";
+
+    KitFolderCopy data;
+    QTemporaryDir locks;
+    QProcessEnvironment environment = ProgramEnvironment(locks.path());
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", bus);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    program.start(QStringLiteral(KELVORA_BINARY_DIR) + "/kelvoraiss",
+                  {"--data-dir", data.Folder(), "--clock", "2024-02-12T12:00:00", "--quit-after-ticks", "60"});
+    ASSERT_TRUE(program.waitForStarted(10000));
+
+    TDdeClient logger(PrivateSessionBus::Connection("logger"), "kelvoraiss", kTrackingTopic);
+    QByteArray requested;
+    QElapsedTimer sinceAsked;
+    const bool answered = PollUntil(
+        [&] {
+            if (requested.isEmpty() && (!sinceAsked.isValid() || sinceAsked.elapsed() > 200)) {
+                sinceAsked.start();
+                logger.Request(kTrackingItem, [&](const QByteArray& value) { requested = value; });
+            }
+            return !requested.isEmpty();
+        },
+        30000);
+    ASSERT_TRUE(answered) << program.readAllStandardError().toStdString();
+    QList<QByteArray> advised;
+    ASSERT_TRUE(logger.StartAdvise([&](const QString&, const QByteArray& value) { advised << value; }));
+    EXPECT_TRUE(PollUntil([&] { return !advised.isEmpty(); }, 10000));
+
+    // The line other programs parse, or the text for no satellite in view.
+    const QRegularExpression line(R"(^(SN\S+ AZ-?\d+[.,]\d EL-?\d+[.,]\d UP\d+ UM\S* DN\d+ DM\S* MA\S+ RR\S+\r\n)"
+                                  R"(|\*\* NO SATELLITE \*\*\n\r\n)$)");
+    EXPECT_TRUE(line.match(QString::fromLatin1(requested)).hasMatch()) << requested.toStdString();
+    for (const QByteArray& value : advised)
+        EXPECT_TRUE(line.match(QString::fromLatin1(value)).hasMatch()) << value.toStdString();
+    program.terminate();
+    program.waitForFinished(5000);
 }
