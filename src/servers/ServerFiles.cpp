@@ -6,14 +6,9 @@
 namespace kelvora {
 
 namespace {
-struct TTwoLines {
-    QString First;
-    QString Second;
-};
-
-TTwoLines ReadTwoLines(const QString& folder, const char* name) {
+TServerFileLines ReadTwoLines(const QString& folder, const char* name) {
     ConfigFile file = ConfigFile::Open(DataFilePath(folder, QString::fromLatin1(name)));
-    TTwoLines lines;
+    TServerFileLines lines;
     lines.First = file.ReadText();
     if (!file.AtEnd()) lines.Second = file.ReadText();
     return lines;
@@ -24,19 +19,30 @@ THostPort HostPortOf(const QString& line, const THostPort& defaults) {
 }
 }  // namespace
 
+bool IsRotctld(const QString& path) {
+    return RotorServerKindOf(path.toLatin1().toStdString()) == TRotorServerKind::Rotctld;
+}
+
 bool IsRigctld(const QString& service) {
     return LowerCase(FileNamePart(service.trimmed().toLatin1().toStdString())) == "rigctld";
 }
 
-TServerFiles ReadServerFiles(const QString& dataFolder) {
+TServerFiles ServerFilesOf(const TServerFileLines& rotor, const TServerFileLines& radio) {
     TServerFiles files;
-    const TTwoLines rotor = ReadTwoLines(dataFolder, "RotorServer.SQF");
     files.RotorServerPath = rotor.First;
     files.RotorDaemon = HostPortOf(rotor.Second, kRotctldDefault);
-    const TTwoLines radio = ReadTwoLines(dataFolder, "CatServer.SQF");
     files.RadioServerService = radio.First;
     files.RadioDaemon = HostPortOf(radio.Second, kRigctldDefault);
     return files;
+}
+
+TServerFiles ReadServerFiles(const QString& dataFolder) {
+    return ServerFilesOf(ReadTwoLines(dataFolder, "RotorServer.SQF"), ReadTwoLines(dataFolder, "CatServer.SQF"));
+}
+
+QString HostPortText(const THostPort& address) {
+    const QString host = QString::fromLatin1(address.Host.c_str());
+    return (host.contains(':') ? "[" + host + "]" : host) + ":" + QString::number(address.Port);
 }
 
 }  // namespace kelvora

@@ -19,10 +19,21 @@ struct TServerFiles {
     THostPort RadioDaemon = kRigctldDefault;  // when the service is "rigctld"
 };
 
-// Whether a radio server service names Hamlib's daemon.
+// Whether a rotor server path or a radio server service names Hamlib's daemon.
+bool IsRotctld(const QString& path);
 bool IsRigctld(const QString& service);
+
+// Lines 1 and 2 of one of the files as stored; the second empty when missing.
+struct TServerFileLines {
+    QString First;
+    QString Second;
+};
+TServerFiles ServerFilesOf(const TServerFileLines& rotor, const TServerFileLines& radio);
 
 // A missing file is a ConfigError, as for every file read at start-up.
 TServerFiles ReadServerFiles(const QString& dataFolder);
+
+// Line 2 as it reads back: "host:port", the host in brackets when it has a colon.
+QString HostPortText(const THostPort& address);
 
 }  // namespace kelvora

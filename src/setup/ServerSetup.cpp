@@ -1,6 +1,6 @@
 #include "ServerSetup.h"
 
-#include <QFileInfo>
+#include <variant>
 
 namespace kelvora {
 
@@ -9,50 +9,40 @@ TSetupRefusal ServerRefusal(const QString& field, const QString& reason) {
     return {TSetupPage::Servers, field, reason};
 }
 
-QString FileNamePart(const QString& path) { return QFileInfo(QString(path).replace('\\', '/')).fileName(); }
-bool NamesRotctld(const QString& path) { return FileNamePart(path).compare("rotctld", Qt::CaseInsensitive) == 0; }
-bool NamesRigctld(const QString& service) { return service.trimmed().compare("rigctld", Qt::CaseInsensitive) == 0; }
-
-QString AddressOr(const QString& line, const char* fallback) {
-    const QString text = line.trimmed();
-    return text.isEmpty() ? QString::fromLatin1(fallback) : text;
-}
-
-TRefusal CheckAddress(const QString& text, const QString& field) {
-    if (ParseServerAddress(text.trimmed(), nullptr, nullptr)) return std::nullopt;
+// The address as the program will read it back from line 2, or a refusal.
+std::variant<QString, TSetupRefusal> AddressLine(const QString& text, const QString& field) {
+    QString host;
+    quint16 port = 0;
+    if (ParseServerAddress(text, &host, &port)) return HostPortText({host.toLatin1().toStdString(), port});
     return ServerRefusal(field, QStringLiteral("\"%1\" is not host:port (such as 127.0.0.1:4533)").arg(text.trimmed()));
 }
 }  // namespace
 
 bool ParseServerAddress(const QString& text, QString* host, quint16* port) {
-    const int colon = text.lastIndexOf(':');
-    if (colon <= 0) return false;
-    QString name = text.left(colon);
-    if (name.startsWith('[') && name.endsWith(']')) name = name.mid(1, name.size() - 2);
-    bool ok = false;
-    const int number = text.mid(colon + 1).toInt(&ok);
-    if (!ok || number < 1 || number > 65535 || name.isEmpty() || name.contains(' ')) return false;
-    if (host) *host = name;
-    if (port) *port = quint16(number);
+    const THostPort read = ParseHostPort(text.toLatin1().toStdString(), THostPort{});
+    if (read.Host.empty() || read.Port == 0 || read.Host.find_first_of(" \t") != std::string::npos) return false;
+    if (host) *host = QString::fromLatin1(read.Host.c_str());
+    if (port) *port = quint16(read.Port);
     return true;
 }
 
 TServerFields ServerFieldsOf(const TSetupFiles& f) {
+    // Shown as the program reads the files at start-up.
+    const TServerFiles read =
+        ServerFilesOf({f.RotorServer.Line(1), f.RotorServer.Line(2)}, {f.CatServer.Line(1), f.CatServer.Line(2)});
     TServerFields s;
-    const QString rotorPath = f.RotorServer.Line(1).trimmed();
+    const QString rotorPath = read.RotorServerPath.trimmed();
     const bool rotorOn = f.SatStart.Line(4).startsWith('+');
-    s.Rotor = !rotorOn                  ? TRotorOutput::None
-              : NamesRotctld(rotorPath) ? TRotorOutput::Rotctld
-                                        : TRotorOutput::DbusServer;
-    if (!NamesRotctld(rotorPath)) s.RotorServerPath = rotorPath;
-    s.RotctldAddress = AddressOr(f.RotorServer.Line(2), kDefaultRotctldAddress);
-    const QString service = f.CatServer.Line(1).trimmed();
+    s.Rotor = !rotorOn ? TRotorOutput::None : IsRotctld(rotorPath) ? TRotorOutput::Rotctld : TRotorOutput::DbusServer;
+    if (!IsRotctld(rotorPath)) s.RotorServerPath = rotorPath;
+    s.RotctldAddress = HostPortText(read.RotorDaemon);
+    const QString service = read.RadioServerService.trimmed();
     const bool radioOn = f.SatStart.Line(11).startsWith('+');
-    s.Radio = !radioOn                ? TRadioOutput::SerialCat
-              : NamesRigctld(service) ? TRadioOutput::Rigctld
-                                      : TRadioOutput::DbusServer;
-    if (!NamesRigctld(service)) s.RadioService = service;
-    s.RigctldAddress = AddressOr(f.CatServer.Line(2), kDefaultRigctldAddress);
+    s.Radio = !radioOn             ? TRadioOutput::SerialCat
+              : IsRigctld(service) ? TRadioOutput::Rigctld
+                                   : TRadioOutput::DbusServer;
+    if (!IsRigctld(service)) s.RadioService = service;
+    s.RigctldAddress = HostPortText(read.RadioDaemon);
     return s;
 }
 
@@ -65,28 +55,32 @@ TRefusal ApplyServers(const TServerFields& s, TSetupFiles& f) {
             break;
         case TRotorOutput::DbusServer:
             if (path.isEmpty()) return ServerRefusal("Rotor server", "the server program's path is empty");
-            if (NamesRotctld(path)) return ServerRefusal("Rotor server", "rotctld is chosen as \"rotctld\" below");
+            if (IsRotctld(path)) return ServerRefusal("Rotor server", "rotctld is chosen as \"rotctld\" below");
             f.RotorServer.SetLine(1, path);
             break;
-        case TRotorOutput::Rotctld:
-            if (TRefusal refused = CheckAddress(s.RotctldAddress, "rotctld address")) return refused;
-            if (!NamesRotctld(f.RotorServer.Line(1).trimmed())) f.RotorServer.SetLine(1, "rotctld");
-            f.RotorServer.SetLine(2, s.RotctldAddress.trimmed());
+        case TRotorOutput::Rotctld: {
+            const auto line = AddressLine(s.RotctldAddress, "rotctld address");
+            if (const auto* refused = std::get_if<TSetupRefusal>(&line)) return *refused;
+            if (!IsRotctld(f.RotorServer.Line(1).trimmed())) f.RotorServer.SetLine(1, "rotctld");
+            f.RotorServer.SetLine(2, std::get<QString>(line));
             break;
+        }
     }
     switch (s.Radio) {
         case TRadioOutput::SerialCat:
             break;
         case TRadioOutput::DbusServer:
             if (service.isEmpty()) return ServerRefusal("Radio server", "the service name is empty");
-            if (NamesRigctld(service)) return ServerRefusal("Radio server", "rigctld is chosen as \"rigctld\" below");
+            if (IsRigctld(service)) return ServerRefusal("Radio server", "rigctld is chosen as \"rigctld\" below");
             f.CatServer.SetLine(1, service);
             break;
-        case TRadioOutput::Rigctld:
-            if (TRefusal refused = CheckAddress(s.RigctldAddress, "rigctld address")) return refused;
+        case TRadioOutput::Rigctld: {
+            const auto line = AddressLine(s.RigctldAddress, "rigctld address");
+            if (const auto* refused = std::get_if<TSetupRefusal>(&line)) return *refused;
             f.CatServer.SetLine(1, "rigctld");
-            f.CatServer.SetLine(2, s.RigctldAddress.trimmed());
+            f.CatServer.SetLine(2, std::get<QString>(line));
             break;
+        }
     }
     // "SatStart.SQF" has fourteen lines: one that ended early is filled with "-".
     for (int n = f.SatStart.Lines.size() + 1; n <= 14; ++n) f.SatStart.SetLine(n, n == 9 ? "0" : "-");

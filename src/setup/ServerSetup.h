@@ -6,12 +6,13 @@
 // rigctld), line 2 the rigctld address. Whether they are used are the start options
 // "SatStart.SQF" lines 4 and 11.
 
+#include "ServerFiles.h"
 #include "SetupFiles.h"
 
 namespace kelvora {
 
-inline constexpr const char* kDefaultRotctldAddress = "127.0.0.1:4533";
-inline constexpr const char* kDefaultRigctldAddress = "127.0.0.1:4532";
+inline const QString kDefaultRotctldAddress = HostPortText(kRotctldDefault);
+inline const QString kDefaultRigctldAddress = HostPortText(kRigctldDefault);
 
 enum class TRotorOutput { None, DbusServer, Rotctld };
 enum class TRadioOutput { SerialCat, DbusServer, Rigctld };
@@ -28,8 +29,8 @@ struct TServerFields {
 TServerFields ServerFieldsOf(const TSetupFiles& files);
 TRefusal ApplyServers(const TServerFields& fields, TSetupFiles& files);
 
-// "host:port" ("[::1]:4533" for an IPv6 address); false unless the host is not empty
-// and the port is 1 to 65535.
+// "host:port" ("[::1]:4533" for an IPv6 address) read as the program reads line 2;
+// false unless both come from the text: a host without blanks and a port 1 to 65535.
 bool ParseServerAddress(const QString& text, QString* host, quint16* port);
 
 }  // namespace kelvora

@@ -4,6 +4,7 @@
 #include "AusgabeU.h"
 #include "KelvoraApp.h"
 #include "KitAppFixture.h"
+#include "FakeDesktop.h"
 #include "MainCommands.h"
 #include "SatGroups.h"
 #include "SatWahlU.h"
@@ -26,19 +27,6 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-
-struct FakeDesktop : IDesktop {
-    QStringList Started;  // "program|working folder"
-    QStringList Opened;
-    bool StartDetached(const QString& program, const QString& workingFolder) override {
-        Started << program + "|" + workingFolder;
-        return true;
-    }
-    bool OpenDocument(const QString& path) override {
-        Opened << path;
-        return true;
-    }
-};
 
 struct CommandApp {
     KitApp k;

@@ -2,6 +2,7 @@
 // where, which file an auxiliary entry or a help item opens, what the operator is
 // told when nothing can be started or opened, and File "O&pen".
 #include "KitDataFolder.h"
+#include "FakeDesktop.h"
 #include "MainCommands.h"
 
 #include <QDir>
@@ -14,20 +15,6 @@ using namespace kelvora;
 using namespace kelvora::test;
 
 namespace {
-
-struct FakeDesktop : IDesktop {
-    QStringList Started;  // "program|working folder"
-    QStringList Opened;
-    bool Succeeds = true;
-    bool StartDetached(const QString& program, const QString& workingFolder) override {
-        Started << program + "|" + workingFolder;
-        return Succeeds;
-    }
-    bool OpenDocument(const QString& path) override {
-        Opened << path;
-        return Succeeds;
-    }
-};
 
 void MakeFile(const QString& path, bool executable) {
     QDir().mkpath(QFileInfo(path).absolutePath());

@@ -4,7 +4,8 @@
 #include "DdeClient.h"
 #include "DdeNames.h"
 #include "DdeServer.h"
-#include "ServerPeers.h"
+#include "PollUntil.h"
+#include "PrivateSessionBus.h"
 #include "TrackingDataServer.h"
 
 #include <QElapsedTimer>

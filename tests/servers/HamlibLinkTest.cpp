@@ -4,7 +4,7 @@
 #include "AppState.h"
 #include "HamlibLink.h"
 #include "KitDataFolder.h"
-#include "ServerPeers.h"
+#include "HamlibDaemon.h"
 #include "StationServerLinks.h"
 
 #include <QElapsedTimer>
@@ -12,6 +12,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace kelvora {
 namespace {

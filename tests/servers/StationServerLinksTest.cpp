@@ -5,12 +5,14 @@
 #include "AppState.h"
 #include "DdeServer.h"
 #include "KitDataFolder.h"
-#include "ServerPeers.h"
+#include "PollUntil.h"
+#include "PrivateSessionBus.h"
 #include "StationServerLinks.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 #include <cmath>
 #include <limits>
 

@@ -20,7 +20,8 @@
 
 #include "KitDataFolder.h"
 #include "SetupDialog.h"
-#include "SetupTestSupport.h"
+#include "HamlibDaemon.h"
+#include "PtyRadio.h"
 
 namespace kelvora {
 namespace {
@@ -115,12 +116,12 @@ TEST_F(SetupDialogTest, ARefusedValueIsNamedOnItsPageAndNothingIsWritten) {
 }
 
 TEST_F(SetupDialogTest, RadioTestAsksTheRadioOnTheChosenDevice) {
-    const test::PtyRadio radio("FA;", "FA00145800000;");
-    ASSERT_FALSE(radio.Path().empty());
+    const test::PtyRadio radio(TRadioFamily::Kenwood, 0, {{"FA;", "FA00145800000;"}});
+    ASSERT_TRUE(radio.Ok());
     dialog_.ProbeWait = 2s;
     Find<QComboBox>("cboFamily")->setCurrentText("Kenwood");
     Type("txtPortNumber", "4");
-    Find<QComboBox>("cboDevice")->setCurrentText(QString::fromStdString(radio.Path()));
+    Find<QComboBox>("cboDevice")->setCurrentText(QString::fromStdString(radio.SlavePath()));
     Click("cmdRadioTest");
     EXPECT_TRUE(Label("lblRadioTest").endsWith("the radio answers 145800.000 kHz."))
         << Label("lblRadioTest").toStdString();
@@ -130,9 +131,10 @@ TEST_F(SetupDialogTest, RadioTestAsksTheRadioOnTheChosenDevice) {
 }
 
 TEST_F(SetupDialogTest, ServerTestsAskRotctldAndRigctld) {
-    const test::HamlibDaemon rotctld("/usr/bin/rotctld");
-    const test::HamlibDaemon rigctld("/usr/bin/rigctld");
-    if (!rotctld.Ready() || !rigctld.Ready()) GTEST_SKIP() << "rotctld or rigctld is not installed or did not start";
+    test::DummyDaemon rotctld("rotctld");
+    test::DummyDaemon rigctld("rigctld");
+    KELVORA_START_DAEMON(rotctld);
+    KELVORA_START_DAEMON(rigctld);
     dialog_.ProbeWait = 3s;
     Type("txtRotctld", rotctld.Address());
     Type("txtRigctld", rigctld.Address());

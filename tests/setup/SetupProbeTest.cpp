@@ -4,19 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
-#include <QTcpServer>
 
 #include <chrono>
 
 #include "QtSerialPort.h"
-#include "SetupTestSupport.h"
+#include "HamlibDaemon.h"
+#include "PtyRadio.h"
 #include "SetupProbes.h"
 
 namespace kelvora {
 namespace {
 
 using namespace std::chrono_literals;
-using test::HamlibDaemon;
+using test::DummyDaemon;
 using test::PtyRadio;
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -63,12 +63,12 @@ TEST(RadioProbe, ReportsWhatTheRadioAnswersToItsReadCommand) {
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Expected);
-        const PtyRadio radio(c.Command, c.Answer);
-        ASSERT_FALSE(radio.Path().empty());
+        const PtyRadio radio(c.Family, 0x60, {{c.Command, c.Answer}});
+        ASSERT_TRUE(radio.Ok());
         TQtSerialPort port;
-        const QString result = ProbeRadio(port, Radio(c.Family), PortOn(radio.Path()), 300ms);
+        const QString result = ProbeRadio(port, Radio(c.Family), PortOn(radio.SlavePath()), 300ms);
         EXPECT_TRUE(result.contains(QString::fromLatin1(c.Expected))) << result.toStdString();
-        EXPECT_TRUE(result.startsWith(QString::fromStdString(radio.Path()) + " opened at 9600 baud"))
+        EXPECT_TRUE(result.startsWith(QString::fromStdString(radio.SlavePath()) + " opened at 9600 baud"))
             << result.toStdString();
     }
 }
@@ -87,24 +87,21 @@ TEST(KenwoodAnswer, FrequencyOfTheFaAnswer) {
 }
 
 TEST(HamlibProbe, RotctldAnswersThePositionQuery) {
-    const HamlibDaemon rotctld("/usr/bin/rotctld");
-    if (!rotctld.Ready()) GTEST_SKIP() << "rotctld is not installed or did not start";
+    DummyDaemon rotctld("rotctld");
+    KELVORA_START_DAEMON(rotctld);
     const QString result = ProbeHamlibServer(rotctld.Address(), "p", 2, 3000ms);
     EXPECT_TRUE(result.contains(QRegularExpression("^p: -?\\d+\\.\\d+ -?\\d+\\.\\d+$"))) << result.toStdString();
 }
 
 TEST(HamlibProbe, RigctldAnswersTheFrequencyQuery) {
-    const HamlibDaemon rigctld("/usr/bin/rigctld");
-    if (!rigctld.Ready()) GTEST_SKIP() << "rigctld is not installed or did not start";
+    DummyDaemon rigctld("rigctld");
+    KELVORA_START_DAEMON(rigctld);
     const QString result = ProbeHamlibServer(rigctld.Address(), "f", 1, 3000ms);
     EXPECT_TRUE(result.contains(QRegularExpression("^f: \\d+$"))) << result.toStdString();
 }
 
 TEST(HamlibProbe, NoServerOnThePortIsReportedAtOnce) {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const QString address = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
-    probe.close();
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(test::FreeLoopbackPort());
     const QString result = ProbeHamlibServer(address, "p", 2, 2000ms);
     EXPECT_TRUE(result.startsWith("No connection to " + address)) << result.toStdString();
     EXPECT_EQ(ProbeHamlibServer("localhost", "p", 2, 100ms), "\"localhost\" is not host:port");

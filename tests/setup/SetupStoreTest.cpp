@@ -8,6 +8,7 @@
 #include "KitDataFolder.h"
 #include "RadioFiles.h"
 #include "RotorSettings.h"
+#include "ServerFiles.h"
 #include "SetupStore.h"
 
 #include <unistd.h>
@@ -227,7 +228,23 @@ TEST(SetupStore, EachFieldLandsOnItsLineAndReadsBackWithTheProgramsReaders) {
              v.Servers.RotctldAddress = "10.0.0.7:4533";
          },
          {{"RotorServer.SQF", 1, "rotctld"}, {"RotorServer.SQF", 2, "10.0.0.7:4533"}, {"SatStart.SQF", 4, "+"}},
-         nullptr},
+         [](const QString& f) {
+             const TServerFiles read = ReadServerFiles(f);
+             EXPECT_TRUE(IsRotctld(read.RotorServerPath));
+             EXPECT_EQ(read.RotorDaemon.Host, "10.0.0.7");
+             EXPECT_EQ(read.RotorDaemon.Port, 4533);
+         }},
+        {"rotctld address written as the program reads it",
+         [](TSetupValues& v) {
+             v.Servers.Rotor = TRotorOutput::Rotctld;
+             v.Servers.RotctldAddress = " rotor.local:5000 ";
+         },
+         {{"RotorServer.SQF", 1, "rotctld"}, {"RotorServer.SQF", 2, "rotor.local:5000"}, {"SatStart.SQF", 4, "+"}},
+         [](const QString& f) {
+             const TServerFiles read = ReadServerFiles(f);
+             EXPECT_EQ(read.RotorDaemon.Host, "rotor.local");
+             EXPECT_EQ(read.RotorDaemon.Port, 5000);
+         }},
         {"rigctld",
          [](TSetupValues& v) {
              v.Servers.Radio = TRadioOutput::Rigctld;
@@ -238,6 +255,10 @@ TEST(SetupStore, EachFieldLandsOnItsLineAndReadsBackWithTheProgramsReaders) {
              TStartSettings start;
              ReadSatStart(f, start);
              EXPECT_EQ(start.RadioServerOption, '+');
+             const TServerFiles read = ReadServerFiles(f);
+             EXPECT_TRUE(IsRigctld(read.RadioServerService));
+             EXPECT_EQ(read.RadioDaemon.Host, "::1");
+             EXPECT_EQ(read.RadioDaemon.Port, 4532);
          }},
     };
     for (const TFieldCase& c : cases) {
@@ -346,6 +367,17 @@ TEST(SetupStore, ValuesTheStartUpWouldRefuseAreRefusedWithTheFieldNamedAndNothin
          },
          TSetupPage::Servers, "rigctld address"},
         {[](TSetupValues& v) { v.Servers.Radio = TRadioOutput::DbusServer; }, TSetupPage::Servers, "Radio server"},
+        // The program would read these otherwise than the operator meant them.
+        {[](TSetupValues& v) {
+             v.Servers.Rotor = TRotorOutput::Rotctld;
+             v.Servers.RotctldAddress = "::1:5000";
+         },
+         TSetupPage::Servers, "rotctld address"},
+        {[](TSetupValues& v) {
+             v.Servers.Radio = TRadioOutput::DbusServer;
+             v.Servers.RadioService = "/usr/bin/rigctld";
+         },
+         TSetupPage::Servers, "Radio server"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE(cases[i].Field + std::string(" case ") + std::to_string(i));
@@ -363,6 +395,15 @@ TEST(SetupStore, ValuesTheStartUpWouldRefuseAreRefusedWithTheFieldNamedAndNothin
         EXPECT_FALSE(refusal.Reason.isEmpty());
         EXPECT_EQ(Snapshot(kit), before);
     }
+}
+
+TEST(SetupStore, TheServersPageShowsTheAddressesTheProgramWouldUse) {
+    const KitDataFolder kit;
+    kit.Write("RotorServer.SQF", "rotctld\r\nrotor.local\r\n");
+    kit.Write("CatServer.SQF", "rigctld\r\n:4000\r\n");
+    const TServerFields servers = SetupValuesOf(LoadSetupFiles(kit.Folder())).Servers;
+    EXPECT_EQ(servers.RotctldAddress, "rotor.local:4533");
+    EXPECT_EQ(servers.RigctldAddress, "127.0.0.1:4000");
 }
 
 TEST(SetupStore, ServerFilesOfTheOlderFormWithOneLineStayValid) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -23,9 +24,14 @@ namespace kelvora::test {
 // an Icom interface echoes every frame, answers the frequency and transmit-state
 // queries and acknowledges other commands (FB); a Kenwood answers "IF;" with
 // receive; a Yaesu is silent. It counts the commands it received.
+// Scripted answers replace the radio's own for the commands they name (a whole
+// Icom frame, echo included in the answer, or a Kenwood command with its ";"); an
+// empty answer is silence.
 class PtyRadio {
 public:
-    PtyRadio(TRadioFamily family, std::uint8_t address) : Family_(family), Address_(address) {
+    using TScript = std::map<std::string, std::string>;
+    PtyRadio(TRadioFamily family, std::uint8_t address, TScript script = {})
+        : Family_(family), Address_(address), Script_(std::move(script)) {
         char name[256] = {};
         Ok_ = ::openpty(&Master_, &Slave_, name, nullptr, nullptr) == 0;
         SlavePath_ = name;
@@ -106,7 +112,7 @@ private:
             const std::size_t start = frame.find("\xFE\xFE");
             if (start == std::string::npos || frame.size() < start + 6) continue;
             ++Commands;
-            AnswerIcom(std::string_view(frame).substr(start));
+            if (!Scripted(frame.substr(start))) AnswerIcom(std::string_view(frame).substr(start));
         }
     }
     void AnswerIcom(std::string_view frame) {
@@ -128,8 +134,15 @@ private:
             const std::string command = input.substr(0, end + 1);
             input.erase(0, end + 1);
             ++Commands;
+            if (Scripted(command)) continue;
             if (command == "IF;") Send("IF00435800000     +0000000000020000080;");
         }
+    }
+    bool Scripted(const std::string& command) {
+        const auto answer = Script_.find(command);
+        if (answer == Script_.end()) return false;
+        Send(answer->second);
+        return true;
     }
     void Send(std::string_view bytes) {
         while (!bytes.empty()) {
@@ -141,6 +154,7 @@ private:
 
     TRadioFamily Family_;
     std::uint8_t Address_;
+    const TScript Script_;
     std::string Main_ = std::string("\x00\x00\x90\x45\x01", 5);  // the main band's BCD digits
     int Master_ = -1;
     int Slave_ = -1;  // kept open so the terminal stays while the port reopens it by name
