@@ -64,6 +64,9 @@ void TRadioServerLink::CloseLink() {
     if (!Sending() || state_.SecondInstance) return;
     closed_ = true;
     if (rigctld_) {
+        // The family's shut-down may not have switched CAT off (a Yaesu's does not):
+        // the daemon's radio is left out of split, as it was before the program.
+        rigctld_->Send(RigctldCloseCommands());
         rigctld_->Close();
         return;
     }

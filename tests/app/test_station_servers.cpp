@@ -110,14 +110,14 @@ TEST(StationServers, RotctldFollowsTheRotorPartAndTheRotorDialog) {
     EXPECT_TRUE(k.prompt.Messages.isEmpty()) << k.prompt.Messages.join("|").toStdString();
 }
 
-// The radio family still decides the shut-down steps: Kenwood and Icom switch CAT
-// off at the end, which takes the radio out of split.
+// Whatever the radio family's shut-down steps (a Yaesu's keep CAT on), the end takes
+// the daemon's radio out of split.
 TEST(StationServers, RigctldIsToldWhatTheWindowShowsAndTheEndTakesTheRadioOutOfSplit) {
     struct Case {
         const char* family;
         bool windowClose;
     };
-    for (const Case c : {Case{"Kenwood", false}, Case{"Icom", true}}) {
+    for (const Case c : {Case{"Kenwood", false}, Case{"Icom", true}, Case{"Yaesu", false}}) {
         SCOPED_TRACE(c.family);
         DummyDaemon rigctld("rigctld");
         KELVORA_START_DAEMON(rigctld);
