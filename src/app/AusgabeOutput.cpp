@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kelvora {
 
@@ -20,6 +21,13 @@ const QColor kSilver(192, 192, 192);
 
 QFont BoldMono(int pointSize) {
     QFont font("Liberation Mono", pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QFont BoldMonoPixels(int pixelSize) {
+    QFont font("Liberation Mono");
+    font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
 }
@@ -61,21 +69,25 @@ QWidget* TAusgabe::CreateRxTxPanels() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
+    // Both panels end with the step column at their right edge, set to one width by
+    // PlaceDialSteps: so lblFrStep stands over the up-downs at every size.
     auto* captions = new QWidget;
     captions->setObjectName("panUeberRxTx");
-    auto* captionRow = new QHBoxLayout(captions);
-    captionRow->setContentsMargins(0, 0, 0, 0);
-    captionRow->addWidget(Caption("lblDown", "Downlink" + QString(12, ' ')));
-    captionRow->addWidget(Caption("lblVorKorr", "Corr.(+/-)"));
-    captionRow->addWidget(Caption("lblUp", "Uplink"));
-    // The per-satellite correction (the radio part fills them).
-    revNorRx_ = Caption("lblRevNorRx", QString());
-    revNor_ = Caption("lblRevNor", QString());
-    captionRow->addWidget(revNorRx_);
-    captionRow->addWidget(revNor_);
-    captionRow->addStretch(1);
+    captionRow_ = new QHBoxLayout(captions);
+    captionRow_->setContentsMargins(0, 0, 0, 0);
+    revNorRx_ = Caption("lblRevNorRx", QString());  // the per-satellite correction
+    revNor_ = Caption("lblRevNor", QString());  // (the radio part fills them)
     stepCaption_ = Caption("lblFrStep", QString::fromStdString(StepCaptionText(1)));
-    captionRow->addWidget(stepCaption_);
+    rxTxCaptions_ = {Caption("lblDown", "Downlink" + QString(12, ' ')),
+                     Caption("lblVorKorr", "Corr.(+/-)"),
+                     Caption("lblUp", "Uplink"),
+                     revNorRx_,
+                     revNor_,
+                     stepCaption_};
+    for (QLabel* caption : rxTxCaptions_) {
+        if (caption == stepCaption_) captionRow_->addStretch(1);
+        captionRow_->addWidget(caption);
+    }
     column->addWidget(captions);
 
     auto* panel = new QWidget;
@@ -88,28 +100,65 @@ QWidget* TAusgabe::CreateRxTxPanels() {
     grid->addWidget(rxTx_, 0, 0);
     grid->addWidget(rxTx2_, 1, 0);
     // The five dial up-downs: 20, 100, 500, 1000 and 5000 Hz a click.
-    auto* tuning = new QHBoxLayout;
-    tuning->setSpacing(2);
+    stepStrip_ = new QWidget(panel);
     const std::pair<const char*, double> steps[] = {
         {"SpnVfo10", 20}, {"SpnVfo100", 100}, {"SpnVfo400", 500}, {"SpnVfo1000", 1000}, {"SpnVfo5000", 5000}};
     for (size_t k = 0; k < vfoSteps_.size(); ++k) {
-        auto* upDown = new TUpDown(steps[k].first, Qt::Vertical, -30000, 30000, panel);
+        auto* upDown = new TUpDown(steps[k].first, Qt::Vertical, -30000, 30000, stepStrip_);
         const double stepHz = steps[k].second;
         connect(upDown, &TUpDown::Clicked, this,
                 [this, stepHz](bool up) { emit DialStepClicked(up ? stepHz : -stepHz); });
         upDown->setEnabled(false);
+        upDown->resize(upDown->sizeHint());
         vfoSteps_[k] = upDown;
-        tuning->addWidget(upDown);
     }
-    grid->addLayout(tuning, 0, 1, 2, 1);
+    stepStrip_->setFixedHeight(vfoSteps_[0]->height());
+    grid->addWidget(stepStrip_, 0, 1, 2, 1, Qt::AlignTop);
     grid->setColumnStretch(0, 1);
     column->addWidget(panel);
+    PlaceDialSteps();
     return holder;
+}
+
+void TAusgabe::PlaceDialSteps() {
+    const QString text = stepCaption_->text();
+    const QFontMetrics metrics(stepCaption_->font());
+    const int width = metrics.horizontalAdvance(text);
+    stepCaption_->setFixedWidth(width);
+    stepStrip_->setFixedWidth(width);
+    // Each up-down stands centred under its number of the caption.
+    qsizetype end = 0;
+    for (TUpDown* upDown : vfoSteps_) {
+        qsizetype start = end;
+        while (start < text.size() && text[start] == ' ') ++start;
+        end = text.indexOf(' ', start);
+        if (end < 0) end = text.size();
+        const int centre =
+            (metrics.horizontalAdvance(text.left(start)) + metrics.horizontalAdvance(text.left(end))) / 2;
+        upDown->move(std::clamp(centre - upDown->width() / 2, 0, std::max(0, width - upDown->width())), 0);
+    }
+}
+
+void TAusgabe::ApplyRxTxFonts(int layoutSize) {
+    // The smallest window leaves the frequency panel about a third of its row: smaller
+    // type there keeps the widest frequency pair ("1296000.000  2400000.000") and
+    // every caption whole.
+    const bool smallest = layoutSize == 1;
+    for (QLabel* caption : rxTxCaptions_) {
+        QFont font = caption->font();
+        font.setPixelSize(smallest ? 7 : 10);
+        caption->setFont(font);
+    }
+    captionRow_->setSpacing(smallest ? 2 : -1);
+    rxTx_->SetLineFont(smallest ? BoldMonoPixels(10) : BoldMono(11));
+    rxTx2_->SetLineFont(smallest ? BoldMonoPixels(8) : BoldMono(8));
 }
 
 void TAusgabe::SetDataHeading(int layoutSize) {
     heading_->setText(QString::fromStdString(DataHeadingText(layoutSize)));
     stepCaption_->setText(QString::fromStdString(StepCaptionText(layoutSize)));
+    ApplyRxTxFonts(layoutSize);
+    PlaceDialSteps();
 }
 
 QString TAusgabe::DataHeading() const { return heading_->text(); }

@@ -70,7 +70,7 @@ TAusgabe::TAusgabe(QWidget* parent) : QMainWindow(parent) {
     rows->setSpacing(1);
     rows->addWidget(CreateOutputColumn());
     auto* lower = new QHBoxLayout;
-    lower->setSpacing(4);
+    lowerRow_ = lower;
     rows->addLayout(lower, 1);
     lower->addWidget(CreateRxTxPanels(), 1);
 
@@ -276,6 +276,11 @@ void TAusgabe::ApplyLayout(const TLayout& layout) {
     // Never larger than the layout; smaller is the operator's choice.
     setMaximumSize(full);
     resize(full);
+    // The smallest window gives the frequency panel the date-time box's spare room
+    // (its two lines are ten characters each) and closer gaps.
+    const bool smallest = layout.LayoutSize == 1;
+    lowerRow_->setSpacing(smallest ? 2 : 4);
+    dateTime_->setFixedWidth(smallest ? QFontMetrics(dateTime_->font()).horizontalAdvance(QString(10, '0')) + 2 : 120);
     SetDataHeading(layout.LayoutSize);
 }
 

@@ -16,6 +16,7 @@ class QLabel;
 class QColor;
 class QImage;
 class QFrame;
+class QHBoxLayout;
 class QTimer;
 class QAction;
 class QMenu;
@@ -141,6 +142,8 @@ private:
     void CreateLetters(QWidget* parent);
     QWidget* CreateOutputColumn();
     QWidget* CreateRxTxPanels();
+    void ApplyRxTxFonts(int layoutSize);
+    void PlaceDialSteps();  // the step column's width and the up-downs under the numbers
     QLabel* ToggleLabel(QWidget* parent, TToggle toggle, const char* name, const QString& designCaption,
                         const QString& hint);
     void CreateTransmitLabels();
@@ -153,6 +156,9 @@ private:
     QLabel* heading_ = nullptr;  // lblKopfZeile
     TTextLineBox* dataLine_ = nullptr;  // lstAusGabe
     QLabel* stepCaption_ = nullptr;  // lblFrStep
+    QList<QLabel*> rxTxCaptions_;  // of panUeberRxTx
+    QHBoxLayout* captionRow_ = nullptr;
+    QWidget* stepStrip_ = nullptr;  // holds the dial up-downs
     TTextLineBox* rxTx_ = nullptr;  // ptbRxTx
     TTextLineBox* rxTx2_ = nullptr;  // ptbRxTx2
     QLabel* revNor_ = nullptr;
@@ -162,6 +168,7 @@ private:
     std::array<QLabel*, 3> txRx_{};  // lblTxRx, lblTxRx2, lblTxRx3
     bool rxTxEnabled_ = true;  // lblRX, lblTX
     QWidget* lowerPanel_ = nullptr;
+    QHBoxLayout* lowerRow_ = nullptr;  // frequency panel, toggles, letters, date-time box
     QLabel* satName_ = nullptr;
     QWidget* togglePanel_ = nullptr;
     std::array<QLabel*, ToggleCount> toggles_{};

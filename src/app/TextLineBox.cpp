@@ -6,8 +6,12 @@ namespace kelvora {
 
 TTextLineBox::TTextLineBox(const QString& name, const QFont& font, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
-    setFont(font);
     setAutoFillBackground(true);
+    SetLineFont(font);
+}
+
+void TTextLineBox::SetLineFont(const QFont& font) {
+    setFont(font);
     setFixedHeight(QFontMetrics(font).height() + 2);
 }
 

@@ -13,6 +13,8 @@ class TTextLineBox : public QWidget {
 public:
     TTextLineBox(const QString& name, const QFont& font, QWidget* parent = nullptr);
 
+    // The line's height follows its font.
+    void SetLineFont(const QFont& font);
     // Replaces what was drawn before.
     void DrawText(const QPoint& at, const QString& text, const QColor& background);
     QString Text() const { return text_; }
