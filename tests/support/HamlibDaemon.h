@@ -58,6 +58,17 @@ public:
 
     // One query on a connection of its own: the answer's lines.
     QStringList Ask(const QByteArray& command, int lines) const {
+        // Under load the daemon now and then drops a fresh connection before it
+        // answers: such a query is asked again, a few times at most.
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            const QStringList answer = AskOnce(command, lines);
+            if (!answer.isEmpty()) return answer;
+        }
+        return {};
+    }
+
+private:
+    QStringList AskOnce(const QByteArray& command, int lines) const {
         QTcpSocket socket;
         socket.connectToHost("127.0.0.1", static_cast<quint16>(port_));
         if (!socket.waitForConnected(2000)) return {};
@@ -71,6 +82,7 @@ public:
         return answer;
     }
 
+public:
     // Whether rotctld's dummy rotor gets to the position, to the hundredth it is
     // sent in, within the limit. It turns about six degrees a second, by the time
     // between two position queries: asked every few milliseconds it stands still,
