@@ -108,4 +108,18 @@ bool ParseWholeNumberText(std::string_view token, int& value) {
     return true;
 }
 
+std::string TextExcerpt(std::string_view bytes, std::size_t maxChars) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        std::string piece;
+        if ((c >= 0x20 && c < 0x7f) || c >= 0xa0) piece = std::string(1, ch);
+        else piece = std::string("\\x") + hex[c >> 4] + hex[c & 15];
+        if (text.size() + piece.size() > maxChars) return text + "...";
+        text += piece;
+    }
+    return text;
+}
+
 }  // namespace kelvora

@@ -52,4 +52,8 @@ bool ParseDecimalText(std::string_view token, double& value);
 // Optional sign and digits only, within the range of int.
 bool ParseWholeNumberText(std::string_view token, int& value);
 
+// At most maxChars characters of the bytes, others than printable ones as \xNN,
+// "..." when cut: a damaged file never puts control bytes or a megabyte into a message.
+std::string TextExcerpt(std::string_view bytes, std::size_t maxChars = 40);
+
 }  // namespace kelvora

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ConfigText.h"  // TextExcerpt
+
 namespace kelvora {
 
 struct TFileError {
@@ -24,9 +26,5 @@ bool FailFileLine(TFileError* error, std::string_view fileName, int line, std::s
 // The excerpt of the bytes between double quotes, followed by the rest of the text.
 std::string QuotedExcerpt(std::string_view bytes, std::string_view rest);
 std::string NotANumberText(std::string_view token);
-
-// At most maxChars characters of the bytes, others than printable ones as \xNN,
-// "..." when cut: a damaged file never puts control bytes or a megabyte into a message.
-std::string TextExcerpt(std::string_view bytes, std::size_t maxChars = 40);
 
 }  // namespace kelvora

@@ -11,8 +11,10 @@ std::string TRotorFileReader::ReadText() { return std::string(text_.ReadLine());
 
 void TRotorFileReader::Fail(std::string_view token) {
     if (!error_.empty()) return;
-    error_ = name_ + ", line " + std::to_string(text_.TokenLine()) + ": \"" + std::string(token) +
-             "\" is not a valid number";
+    // A damaged file's token is quoted shortened and printable: the text goes into a dialog.
+    error_ = name_;
+    error_.append(", line ").append(std::to_string(text_.TokenLine())).append(": \"");
+    error_.append(TextExcerpt(token)).append("\" is not a valid number");
 }
 
 int TRotorFileReader::ReadInt() {

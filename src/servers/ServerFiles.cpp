@@ -8,16 +8,20 @@ namespace kelvora {
 namespace {
 TServerFileLines ReadTwoLines(const QString& folder, const char* name) {
     ConfigFile file = ConfigFile::Open(DataFilePath(folder, QString::fromLatin1(name)));
-    TServerFileLines lines;
-    lines.First = file.ReadText();
-    if (!file.AtEnd()) lines.Second = file.ReadText();
-    return lines;
+    return ServerFileLinesOf(file);
 }
 
 THostPort HostPortOf(const QString& line, const THostPort& defaults) {
     return ParseHostPort(line.toLatin1().toStdString(), defaults);
 }
 }  // namespace
+
+TServerFileLines ServerFileLinesOf(ConfigFile& file) {
+    TServerFileLines lines;
+    lines.First = file.ReadText();
+    if (!file.AtEnd()) lines.Second = file.ReadText();
+    return lines;
+}
 
 bool IsRotctld(const QString& path) {
     return RotorServerKindOf(path.toLatin1().toStdString()) == TRotorServerKind::Rotctld;

@@ -3,6 +3,7 @@
 // ".exe") or the radio server's service; line 2, read only for Hamlib's daemons,
 // host:port. Files of line 1 alone still read.
 
+#include "ConfigFile.h"
 #include "ServerTexts.h"
 
 #include <QString>
@@ -28,6 +29,8 @@ struct TServerFileLines {
     QString First;
     QString Second;
 };
+// The two lines of an opened file.
+TServerFileLines ServerFileLinesOf(ConfigFile& file);
 TServerFiles ServerFilesOf(const TServerFileLines& rotor, const TServerFileLines& radio);
 
 // A missing file is a ConfigError, as for every file read at start-up.

@@ -158,6 +158,25 @@ TEST(StandPos, KeepsAtMostFiftyEntries) {
     EXPECT_EQ(settings.StandardDirections.back().Name, "D49");
 }
 
+// The refusal goes into a dialog: a damaged file's token is quoted short and
+// printable, whatever its length and bytes.
+TEST(RotorFiles, ARefusalQuotesAShortPrintableExcerpt) {
+    const std::string longToken = "1" + std::string(100000, 'x');
+    const std::string cases[] = {"w\r\n" + longToken + "\r\n", "w\r\n1\x01\x1b[2J\r\n", "w\r\n\x7f\r\n"};
+    for (const std::string& bytes : cases) {
+        TRotorSettings settings;
+        std::string error;
+        ASSERT_FALSE(ReadWiRotOpt(bytes, settings, &error));
+        EXPECT_EQ(error.rfind("WiRotOpt.SQF, line 2: \"", 0), 0u) << error;
+        EXPECT_LT(error.size(), 100u);
+        for (const char c : error) EXPECT_GE(static_cast<unsigned char>(c), 0x20) << error;
+    }
+    TRotorSettings settings;
+    std::string error;
+    ASSERT_FALSE(ReadParkPosFile("1\x02\r\n", settings, &error));
+    EXPECT_EQ(error, "ParkPos.SQF, line 1: \"1\\x02\" is not a valid number");
+}
+
 TEST(RotorFiles, GarbageNeverCrashes) {
     const std::string garbage[] = {"\0\0\0"s,           "\xff\xfe\r\r\r\n\n,,,,"s, ",\n;\n,\n"s, std::string(5000, '9'),
                                    "-\r\n-\r\n-\r\n-"s, "+\n+\n+\n+\n+\n"s};
