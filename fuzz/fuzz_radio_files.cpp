@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzChecks.h"
 #include "CatInterval.h"
 #include "CatScript.h"
 #include "DopplerFile.h"
@@ -25,14 +26,8 @@
 namespace {
 
 using namespace kelvora;
-
-void Require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    __builtin_trap();
-}
-
-bool OneLine(std::string_view text) { return text.find('\n') == std::string_view::npos; }
+using fuzz::OneLine;
+using fuzz::Require;
 
 // A refusal names its file and a line of it, in a short text without control
 // characters (the message goes into a dialog).

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzChecks.h"
 #include "ConfigFile.h"
 #include "RotorSettings.h"
 #include "ServerFiles.h"
@@ -23,14 +24,8 @@
 namespace {
 
 using namespace kelvora;
-
-void Require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    __builtin_trap();
-}
-
-bool OneLine(std::string_view text) { return text.find('\n') == std::string_view::npos; }
+using fuzz::OneLine;
+using fuzz::Require;
 
 // A refusal names its file and a line, in a short text without control characters
 // (the message goes into a dialog).

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzChecks.h"
 #include "ConfigFile.h"
 #include "GeneralSettings.h"
 #include "SatGroups.h"
@@ -23,14 +24,9 @@
 namespace {
 
 using namespace kelvora;
+using fuzz::Require;
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
-
-void Require(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "invariant broken: %s\n", what);
-    std::abort();
-}
 
 // A refusal names the file and quotes at most a short excerpt, without control
 // characters (a NUL would cut the message short).
