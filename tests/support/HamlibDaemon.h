@@ -67,22 +67,6 @@ public:
         return {};
     }
 
-private:
-    QStringList AskOnce(const QByteArray& command, int lines) const {
-        QTcpSocket socket;
-        socket.connectToHost("127.0.0.1", static_cast<quint16>(port_));
-        if (!socket.waitForConnected(2000)) return {};
-        socket.write(command + "\n");
-        QStringList answer;
-        while (answer.size() < lines) {
-            if (!socket.canReadLine() && !socket.waitForReadyRead(2000)) break;
-            while (socket.canReadLine() && answer.size() < lines)
-                answer << QString::fromLatin1(socket.readLine().trimmed());
-        }
-        return answer;
-    }
-
-public:
     // Whether rotctld's dummy rotor gets to the position, to the hundredth it is
     // sent in, within the limit. It turns about six degrees a second, by the time
     // between two position queries: asked every few milliseconds it stands still,
@@ -101,6 +85,20 @@ public:
     }
 
 private:
+    QStringList AskOnce(const QByteArray& command, int lines) const {
+        QTcpSocket socket;
+        socket.connectToHost("127.0.0.1", static_cast<quint16>(port_));
+        if (!socket.waitForConnected(2000)) return {};
+        socket.write(command + "\n");
+        QStringList answer;
+        while (answer.size() < lines) {
+            if (!socket.canReadLine() && !socket.waitForReadyRead(2000)) break;
+            while (socket.canReadLine() && answer.size() < lines)
+                answer << QString::fromLatin1(socket.readLine().trimmed());
+        }
+        return answer;
+    }
+
     QString program_;
     QProcess process_;
     int port_ = 0;
